@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QObject>
+
+class ClassroomLayoutManager : public QObject {
+    Q_OBJECT
+public:
+    explicit ClassroomLayoutManager(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+    }
+};

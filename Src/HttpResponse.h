@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMetaType>
+
+// What one request came back with: the network error (0 when none), the HTTP
+// status (0 when no HTTP answer arrived) and the body (only without error).
+struct HttpResponse {
+    int error = 0;
+    int httpCode = 0;
+    QByteArray data;
+};
+
+Q_DECLARE_METATYPE(HttpResponse)

@@ -1,0 +1,100 @@
+#include "Logger.h"
+
+#include <QStandardPaths>
+#include <spdlog/pattern_formatter.h>
+#include <spdlog/sinks/daily_file_sink.h>
+#include <spdlog/sinks/stdout_color_sinks.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace Logging {
+
+std::string sourceName(const char* path)
+{
+    std::string name(path);
+    const auto root = name.rfind("Src/");
+    if (root != std::string::npos)
+        name.erase(0, root);
+    const auto dot = name.rfind('.');
+    if (dot != std::string::npos && name.find('/', dot) == std::string::npos)
+        name.erase(dot);
+    return name;
+}
+
+} // namespace Logging
+
+namespace {
+
+// spdlog leaves the source blank for line 0; Qt messages without context must
+// still show "<Unknown File>:0 qml".
+class SourceFileFlag : public spdlog::custom_flag_formatter {
+public:
+    void format(const spdlog::details::log_msg& msg, const std::tm&, spdlog::memory_buf_t& dest) override
+    {
+        fmt::format_to(std::back_inserter(dest), "{}:{}", msg.source.filename ? msg.source.filename : "", msg.source.line);
+    }
+    std::unique_ptr<custom_flag_formatter> clone() const override { return std::make_unique<SourceFileFlag>(); }
+};
+
+class SourceFunctionFlag : public spdlog::custom_flag_formatter {
+public:
+    void format(const spdlog::details::log_msg& msg, const std::tm&, spdlog::memory_buf_t& dest) override
+    {
+        fmt::format_to(std::back_inserter(dest), "{}", msg.source.funcname ? msg.source.funcname : "");
+    }
+    std::unique_ptr<custom_flag_formatter> clone() const override { return std::make_unique<SourceFunctionFlag>(); }
+};
+
+} // namespace
+
+void SetupLogger()
+{
+    const QString basePath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Trellion.txt";
+
+    std::vector<spdlog::sink_ptr> sinks;
+    try {
+        sinks.push_back(std::make_shared<spdlog::sinks::daily_file_sink_mt>(
+            basePath.toStdString(), 0, 0, false, 0));
+    } catch (const spdlog::spdlog_ex& error) {
+        // Without a log file the app still runs; the console keeps the record.
+        std::fprintf(stderr, "Trellion: cannot open the log file %s (%s); logging to the console only\n",
+            basePath.toLocal8Bit().constData(), error.what());
+    }
+    sinks.push_back(std::make_shared<spdlog::sinks::stdout_color_sink_mt>());
+
+    auto logger = std::make_shared<spdlog::logger>("TrellionLogger", sinks.begin(), sinks.end());
+    auto formatter = std::make_unique<spdlog::pattern_formatter>(spdlog::pattern_time_type::local);
+    formatter->add_flag<SourceFileFlag>('@').add_flag<SourceFunctionFlag>('!');
+    formatter->set_pattern("[%Y-%m-%d %T.%e] [%l]-> %v <-[%@ %!]");
+    logger->set_formatter(std::move(formatter));
+    spdlog::set_default_logger(logger);
+    qInstallMessageHandler(qLogHandler);
+
+    LOG_WARNING("Logs path=[{}]", basePath);
+}
+
+void qLogHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    spdlog::level::level_enum level;
+    switch (type) {
+    case QtDebugMsg:
+    case QtInfoMsg:
+        level = spdlog::level::info;
+        break;
+    case QtWarningMsg:
+        level = spdlog::level::warn;
+        break;
+    case QtCriticalMsg:
+        level = spdlog::level::err;
+        break;
+    case QtFatalMsg:
+        level = spdlog::level::critical;
+        break;
+    default:
+        return;
+    }
+    const char* file = context.file ? context.file : "<Unknown File>";
+    const char* function = context.function ? context.function : "qml";
+    spdlog::log(spdlog::source_loc { file, context.line, function }, level, "{}", message.toLocal8Bit().toStdString());
+}

@@ -1,0 +1,37 @@
+#include "Deployment.h"
+#include "Globals.h"
+#include "Logger.h"
+#include "SignalQuitter.h"
+#include "StateManager.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QSslSocket>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QGuiApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption selfTest("self-test", "Start fully, load the interface, then quit.");
+    parser.addOption(selfTest);
+    Deployment::addOptions(parser);
+    parser.process(app);
+    Deployment::current().apply(parser);
+
+    SignalQuitter signalQuitter;
+    Globals::getInstance().initialize();
+
+    LOG_INFO("SSL Information: doesSupportSsl=[{}] buildString=[{}] runString=[{}]", QSslSocket::supportsSsl(),
+        QSslSocket::sslLibraryBuildVersionString(), QSslSocket::sslLibraryVersionString());
+
+    if (parser.isSet(selfTest)) {
+        QTimer::singleShot(250, &app, [] {
+            QCoreApplication::exit(Globals::getInstance().stateManager()->isInterfaceLoaded() ? 0 : 1);
+        });
+    }
+    return app.exec();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QObject>
+
+class MixpanelManager : public QObject {
+    Q_OBJECT
+public:
+    explicit MixpanelManager(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+    }
+};

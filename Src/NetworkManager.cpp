@@ -1,0 +1,338 @@
+#include "NetworkManager.h"
+
+#include "Deployment.h"
+#include "Globals.h"
+#include "LookinImage.h"
+#include "Logger.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QNetworkReply>
+#include <QPixmap>
+#include <QTimer>
+
+namespace {
+
+const char* const requestProperty = "NetworkRequest";
+const QString flushTag = QStringLiteral("FLUSH");
+
+bool isApiTag(const QString& tag) { return tag.startsWith(QLatin1String("API")); }
+
+// An unset base URL leaves a relative URL, which the access manager refuses at
+// once without touching the network; the warning says which setting is missing.
+QString baseUrl(const QString& url, const char* setting)
+{
+    if (url.isEmpty())
+        LOG_WARNING("Cloud request not sent: {} is not set", setting);
+    return url;
+}
+
+} // namespace
+
+NetworkManager::NetworkManager(QObject* parent)
+    : QObject(parent)
+    , accessManager(new QNetworkAccessManager(this))
+    , authServiceUrl(Deployment::current().authUrl)
+    , backendServiceUrl(Deployment::current().backendUrl)
+{
+    qRegisterMetaType<HttpResponse>();
+    qRegisterMetaType<HttpRequest*>();
+    podSslConfiguration = QSslConfiguration::defaultConfiguration();
+    podSslConfiguration.setPeerVerifyMode(QSslSocket::VerifyNone);
+    podSslConfiguration.setProtocol(QSsl::TlsV1_0);
+
+    connect(accessManager, &QNetworkAccessManager::finished, this, &NetworkManager::networkReplyFinished);
+    connect(this, &NetworkManager::issueNextPodRequest, this, &NetworkManager::issueQueuedPodApiRequest);
+}
+
+void NetworkManager::setFullAccessToken(const QString& token)
+{
+    if (token == fullAccessToken)
+        return;
+    fullAccessToken = token;
+    emit isLoggedInChanged();
+}
+
+// ---- Request engine ----
+
+void NetworkManager::queuePodRequest(HttpRequest* request)
+{
+    podRequestQueue.append(request);
+    emit issueNextPodRequest();
+}
+
+void NetworkManager::queueFlushRequest()
+{
+    auto* flush = new HttpRequest(this);
+    flush->apiTag = flushTag;
+    queuePodRequest(flush);
+}
+
+void NetworkManager::abortAllPodConnections()
+{
+    // Dropped requests never finish; nobody will ever hear from them again.
+    for (HttpRequest* request : qAsConst(podRequestQueue))
+        request->deleteLater();
+    podRequestQueue.clear();
+}
+
+void NetworkManager::issueQueuedPodApiRequest()
+{
+    if (blocking) {
+        LOG_INFO("Pod: All pod requests are being blocked");
+        return;
+    }
+    while (!podRequestQueue.isEmpty()) {
+        HttpRequest* request = podRequestQueue.takeFirst();
+        LOG_INFO("Pod: Sending pod request {} to {}", request->apiTag, request->networkRequest.url().toString());
+        if (request->apiTag != flushTag) {
+            if (isApiTag(request->apiTag))
+                ++apiRequestsInFlight;
+            send(request, podRequestTimeoutMs);
+            continue;
+        }
+        request->deleteLater();
+        // A barrier with nothing in flight has nothing to wait for; blocking
+        // then would hold the queue until some unrelated reply came along.
+        if (apiRequestsInFlight != 0) {
+            LOG_INFO("Pod: Flush pod request received, start blocking");
+            blocking = true;
+            return;
+        }
+    }
+}
+
+void NetworkManager::issueOrbethRequest(HttpRequest* request) { send(request, cloudRequestTimeoutMs); }
+
+QNetworkReply* NetworkManager::send(HttpRequest* request, int timeoutMs)
+{
+    QNetworkReply* reply = accessManager->sendCustomRequest(request->networkRequest, request->verb.toUtf8(), request->body);
+    reply->setProperty(requestProperty, QVariant::fromValue(request));
+    QTimer::singleShot(timeoutMs, reply, [reply, request] {
+        if (!reply->isRunning())
+            return;
+        LOG_WARNING("Timing out request: request=[{}]", request->toString());
+        reply->abort();
+    });
+    return reply;
+}
+
+void NetworkManager::networkReplyFinished(QNetworkReply* reply)
+{
+    if (!reply)
+        return;
+    const int httpCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    auto* request = reply->property(requestProperty).value<HttpRequest*>();
+    if (!request) {
+        if (reply->url().toString().contains(QLatin1String("thedisplay.jpg")))
+            storeSnapshot(reply);
+        reply->deleteLater();
+        return;
+    }
+
+    LOG_INFO("Pod: Receiving pod reply {} from {}", request->apiTag, request->networkRequest.url().toString());
+    HttpResponse response;
+    response.error = reply->error();
+    response.httpCode = httpCode;
+    if (response.error == QNetworkReply::NoError)
+        response.data = reply->readAll();
+    emit request->finished(response);
+
+    if (isApiTag(request->apiTag))
+        --apiRequestsInFlight;
+    if (blocking && apiRequestsInFlight == 0) {
+        LOG_INFO("Pod: All requests processed, so unblocking!");
+        blocking = false;
+    }
+    emit issueNextPodRequest();
+    reply->deleteLater();
+    request->deleteLater();
+}
+
+void NetworkManager::sleep(int seconds)
+{
+    // Monotonic, so a wait that spans midnight or a clock change still ends.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < seconds * 1000LL)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+}
+
+void NetworkManager::addJsonHeaders(QNetworkRequest& request, const QString& body) const
+{
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json; charset=utf-8");
+    if (!body.isEmpty())
+        request.setHeader(QNetworkRequest::ContentLengthHeader, body.toUtf8().size());
+}
+
+void NetworkManager::addUserToken(QNetworkRequest& request) const
+{
+    request.setRawHeader("Authorization", QString("Bearer %1").arg(fullAccessToken).toUtf8());
+}
+
+// ---- Pod control API ----
+
+HttpRequest* NetworkManager::queuePodCall(
+    const QString& apiTag, const QString& verb, const QString& url, const QJsonObject& body, PodTls tls)
+{
+    auto* request = new HttpRequest(this);
+    if (tls == PodTls::On)
+        request->networkRequest.setSslConfiguration(podSslConfiguration);
+    request->networkRequest.setUrl(QUrl(url));
+    if (!body.isEmpty()) {
+        const QString json = QString::fromUtf8(QJsonDocument(body).toJson());
+        addJsonHeaders(request->networkRequest, json);
+        request->body = json.toUtf8();
+    }
+    request->verb = verb;
+    request->apiTag = apiTag;
+    queuePodRequest(request);
+    return request;
+}
+
+HttpRequest* NetworkManager::connectPods(const QString& address, const QString& sink, const QString& message,
+    const QString& foreground, const QString& background, bool fullscreen, bool audio)
+{
+    const QJsonObject body { { "sink", sink }, { "resolution", "1920x1080" },
+        { "post", fullscreen ? "FULLSCREEN" : "NORMAL" }, { "audio", audio }, { "message", message },
+        { "foreground", foreground }, { "background", background } };
+    return queuePodCall("API_CONNECT", "POST", podApi(address) + "/connections", body);
+}
+
+HttpRequest* NetworkManager::configurePod(
+    const QString& address, const QString& message, const QString& foreground, const QString& background)
+{
+    const QJsonObject body { { "presence", true }, { "message", message }, { "foreground", foreground },
+        { "background", background } };
+    return queuePodCall("API_CONFIGURE", "PATCH", podApi(address), body, PodTls::On);
+}
+
+HttpRequest* NetworkManager::disconnectPod(const QString& address, const QString& guid)
+{
+    return queuePodCall("API_DISCONNECT", "DELETE", podApi(address) + "/connections/" + guid);
+}
+
+HttpRequest* NetworkManager::disconnectAll(const QString& address)
+{
+    return queuePodCall("API_TERMINATE", "DELETE", podApi(address) + "/connections");
+}
+
+HttpRequest* NetworkManager::showOverlay(const QString& address, const QString& text, const QString& color)
+{
+    currentOverlayText = text;
+    return queuePodCall("API_OVERLAY", "POST", podApi(address) + "/overlaytext", { { "text", text }, { "color", color } });
+}
+
+HttpRequest* NetworkManager::showRoutingBanners(const QString& address, bool show)
+{
+    return queuePodCall("API_BANNERS", "PATCH", podApi(address), { { "banners", show } }, PodTls::On);
+}
+
+HttpRequest* NetworkManager::enableFrameForwarding(const QString& address, bool enable)
+{
+    return queuePodCall("API_FORWARDING", "PATCH", podApi(address), { { "forwarding", enable } }, PodTls::On);
+}
+
+HttpRequest* NetworkManager::requestServerVersion(const QString& address)
+{
+    return queuePodCall("API_VERSION", "GET", podApi(address) + "/version", {}, PodTls::On);
+}
+
+HttpRequest* NetworkManager::queryDeviceId(const QString& address)
+{
+    return queuePodCall("NONAPI", "GET", QString("http://%1/test/id").arg(address), {}, PodTls::On);
+}
+
+HttpRequest* NetworkManager::podCheckScreenKey(const QString& address, const QString& screenKey)
+{
+    return queuePodCall("NONAPI", "POST", QString("http://%1/api/v2/info/screen_key").arg(address),
+        { { "screen_key", screenKey } });
+}
+
+// ---- Cloud service API ----
+
+HttpRequest* NetworkManager::orbethLogin(const QString& email, const QString& password)
+{
+    const QString body
+        = QString::fromUtf8(QJsonDocument(QJsonObject { { "email", email }, { "password", password } }).toJson());
+    auto* request = new HttpRequest(this);
+    request->networkRequest.setUrl(QUrl(baseUrl(authServiceUrl, "TRELLION_AUTH_URL") + "/v1/auth/token"));
+    addJsonHeaders(request->networkRequest, body);
+    request->verb = "POST";
+    request->body = body.toUtf8();
+    issueOrbethRequest(request);
+    return request;
+}
+
+HttpRequest* NetworkManager::sendBackendCall(const QString& verb, const QString& path, const QString& body)
+{
+    if (!isLoggedIn()) {
+        LOG_WARNING("Not logged in!");
+        return nullptr;
+    }
+    auto* request = new HttpRequest(this);
+    request->networkRequest.setUrl(QUrl(baseUrl(backendServiceUrl, "TRELLION_BACKEND_URL") + path));
+    addJsonHeaders(request->networkRequest, body);
+    addUserToken(request->networkRequest);
+    request->verb = verb;
+    request->body = body.toUtf8();
+    issueOrbethRequest(request);
+    return request;
+}
+
+HttpRequest* NetworkManager::orbethGetClassrooms() { return sendBackendCall("GET", "/trellion/api/rooms"); }
+
+HttpRequest* NetworkManager::orbethPostNewClassroom(const QString& layoutJson)
+{
+    return sendBackendCall("POST", "/trellion/api/rooms", layoutJson);
+}
+
+HttpRequest* NetworkManager::orbethPutUpdateClassroom(const QString& classroomId, const QString& layoutJson)
+{
+    return sendBackendCall("PUT", "/trellion/api/rooms/" + classroomId, layoutJson);
+}
+
+HttpRequest* NetworkManager::orbethDeleteClassroom(const QString& classroomId)
+{
+    return sendBackendCall("DELETE", "/trellion/api/rooms/" + classroomId);
+}
+
+HttpRequest* NetworkManager::orbethGetOverlayMessages() { return sendBackendCall("GET", "/trellion/api/user_messages"); }
+
+HttpRequest* NetworkManager::orbethPostOverlayMessage(const QString& messageJson)
+{
+    return sendBackendCall("POST", "/trellion/api/user_messages", messageJson);
+}
+
+HttpRequest* NetworkManager::orbethPutOverlayMessage(const QString& messageId, const QString& messageJson)
+{
+    return sendBackendCall("PUT", "/trellion/api/user_messages/" + messageId, messageJson);
+}
+
+HttpRequest* NetworkManager::orbethDeleteOverlayMessage(const QString& messageId)
+{
+    return sendBackendCall("DELETE", "/trellion/api/user_messages/" + messageId);
+}
+
+HttpRequest* NetworkManager::orbethGetScreenkeyFeature() { return sendBackendCall("GET", "/trellion/api/screenkey"); }
+
+// ---- Snapshots ----
+
+void NetworkManager::lookin(const QString& address)
+{
+    accessManager->get(QNetworkRequest(QUrl(QString("http://%1/lookin/thedisplay.jpg").arg(address))));
+}
+
+void NetworkManager::storeSnapshot(QNetworkReply* reply)
+{
+    // A failed fetch stores a null image: the view then shows nothing.
+    auto* pixmap = new QPixmap;
+    pixmap->loadFromData(reply->readAll());
+    const QString name = reply->url().toString();
+    if (LookinImage* images = Globals::getInstance().lookinImage())
+        images->setPixmap(name, pixmap);
+    else
+        delete pixmap;
+    emit imageLoaded(name);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "HttpRequest.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QSslConfiguration>
+
+// The one request engine. Pod calls wait in a FIFO queue that is drained up to
+// the next FLUSH barrier; cloud calls go out at once; snapshots are plain GETs.
+class NetworkManager : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool isLoggedIn READ isLoggedIn NOTIFY isLoggedInChanged)
+public:
+    static constexpr int podRequestTimeoutMs = 5000;
+    static constexpr int cloudRequestTimeoutMs = 15000;
+
+    explicit NetworkManager(QObject* parent = nullptr);
+
+    bool isLoggedIn() const { return !fullAccessToken.isEmpty(); }
+    void setFullAccessToken(const QString& token);
+
+    Q_INVOKABLE QString currentOverlay() const { return currentOverlayText; }
+    Q_INVOKABLE void lookin(const QString& address);
+
+    // Request engine
+    void queuePodRequest(HttpRequest* request);
+    void queueFlushRequest();
+    int requestQueueSize() const { return podRequestQueue.size(); }
+    int apiRequestsInFlightCount() const { return apiRequestsInFlight; }
+    bool isBlocking() const { return blocking; }
+    void abortAllPodConnections();
+    void sleep(int seconds);
+    void addJsonHeaders(QNetworkRequest& request, const QString& body) const;
+    void addUserToken(QNetworkRequest& request) const;
+    void issueOrbethRequest(HttpRequest* request);
+
+    // Pod control API
+    HttpRequest* connectPods(const QString& address, const QString& sink, const QString& message,
+        const QString& foreground, const QString& background, bool fullscreen, bool audio);
+    HttpRequest* configurePod(
+        const QString& address, const QString& message, const QString& foreground, const QString& background);
+    HttpRequest* disconnectPod(const QString& address, const QString& guid);
+    HttpRequest* disconnectAll(const QString& address);
+    HttpRequest* showOverlay(const QString& address, const QString& text, const QString& color);
+    HttpRequest* showRoutingBanners(const QString& address, bool show);
+    HttpRequest* enableFrameForwarding(const QString& address, bool enable);
+    HttpRequest* requestServerVersion(const QString& address);
+    HttpRequest* queryDeviceId(const QString& address);
+    HttpRequest* podCheckScreenKey(const QString& address, const QString& screenKey);
+
+    // Cloud service API; backend calls return null when nobody is signed in.
+    HttpRequest* orbethLogin(const QString& email, const QString& password);
+    HttpRequest* orbethGetClassrooms();
+    HttpRequest* orbethPostNewClassroom(const QString& layoutJson);
+    HttpRequest* orbethPutUpdateClassroom(const QString& classroomId, const QString& layoutJson);
+    HttpRequest* orbethDeleteClassroom(const QString& classroomId);
+    HttpRequest* orbethGetOverlayMessages();
+    HttpRequest* orbethPostOverlayMessage(const QString& messageJson);
+    HttpRequest* orbethPutOverlayMessage(const QString& messageId, const QString& messageJson);
+    HttpRequest* orbethDeleteOverlayMessage(const QString& messageId);
+    HttpRequest* orbethGetScreenkeyFeature();
+
+signals:
+    void imageLoaded(QString imageName);
+    void issueNextPodRequest();
+    void isLoggedInChanged();
+
+private slots:
+    void issueQueuedPodApiRequest();
+    void networkReplyFinished(QNetworkReply* reply);
+
+private:
+    enum class PodTls { Off, On };
+
+    QNetworkReply* send(HttpRequest* request, int timeoutMs);
+    HttpRequest* queuePodCall(const QString& apiTag, const QString& verb, const QString& url,
+        const QJsonObject& body = {}, PodTls tls = PodTls::Off);
+    HttpRequest* sendBackendCall(const QString& verb, const QString& path, const QString& body = {});
+    QString podApi(const QString& address) const { return podApiUrl.arg(address); }
+    void storeSnapshot(QNetworkReply* reply);
+
+    QNetworkAccessManager* accessManager;
+    QString authServiceUrl;
+    QString backendServiceUrl;
+    const QString podApiUrl = QStringLiteral("http://%1/api/v2/content/activerouting");
+    QString fullAccessToken;
+    QList<HttpRequest*> podRequestQueue;
+    bool blocking = false;
+    int apiRequestsInFlight = 0;
+    QString currentOverlayText;
+    QSslConfiguration podSslConfiguration;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QObject>
+
+class SessionStatistics : public QObject {
+    Q_OBJECT
+public:
+    explicit SessionStatistics(QObject* parent = nullptr)
+        : QObject(parent)
+    {
+    }
+};
