@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+// Placeholder until the usage event log lands.
 class SessionStatistics : public QObject {
     Q_OBJECT
 public:
@@ -9,4 +10,6 @@ public:
         : QObject(parent)
     {
     }
+    void passwordOnClassroomExit(bool) { }
+    void showRoutingBanners(bool) { }
 };

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+// Placeholder until the settings store lands; answers the documented defaults.
 class Settings : public QObject {
     Q_OBJECT
 public:
@@ -9,4 +10,6 @@ public:
         : QObject(parent)
     {
     }
+    bool doesFrameForwarding() const { return false; }
+    bool shouldFullscreenPrimaryPosts() const { return true; }
 };
