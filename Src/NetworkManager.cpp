@@ -107,9 +107,13 @@ void NetworkManager::issueOrbethRequest(HttpRequest* request) { send(request, cl
 
 QNetworkReply* NetworkManager::send(HttpRequest* request, int timeoutMs)
 {
-    QNetworkReply* reply = accessManager->sendCustomRequest(request->networkRequest, request->verb.toUtf8(), request->body);
+    const QByteArray verb = request->verb.toUtf8();
+    // Without a body there is no upload device to set up.
+    QNetworkReply* reply = request->body.isEmpty()
+        ? accessManager->sendCustomRequest(request->networkRequest, verb)
+        : accessManager->sendCustomRequest(request->networkRequest, verb, request->body);
     reply->setProperty(requestProperty, QVariant::fromValue(request));
-    QTimer::singleShot(timeoutMs, reply, [reply, request] {
+    QTimer::singleShot(timeoutMs, Qt::PreciseTimer, reply, [reply, request] {
         if (!reply->isRunning())
             return;
         LOG_WARNING("Timing out request: request=[{}]", request->toString());

@@ -13,11 +13,15 @@ QByteArray LoopbackServer::Request::header(const std::string& name) const
 LoopbackServer::LoopbackServer()
     : server(std::make_unique<httplib::Server>())
 {
+    // Replies go out in more than one write; without this, Nagle holds each one back.
+    server->set_tcp_nodelay(true);
     server->set_keep_alive_max_count(1000);
+    // Idle keep-alive connections each hold a worker; several clients at once need more than the default.
+    server->new_task_queue = [] { return new httplib::ThreadPool(32); };
     server->set_payload_max_length(64 * 1024 * 1024);
     const auto handle = [this](const httplib::Request& in, httplib::Response& out) {
         Request request { QString::fromStdString(in.method), QString::fromStdString(in.path),
-            QByteArray::fromStdString(in.body), {} };
+            QByteArray::fromStdString(in.body), {}, QString::fromStdString(in.target) };
         for (const auto& [name, value] : in.headers)
             request.headers.emplace(name, value);
         {

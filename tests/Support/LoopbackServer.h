@@ -23,6 +23,7 @@ public:
         QString path;
         QByteArray body;
         std::multimap<std::string, std::string> headers;
+        QString target; // the path with its query, exactly as sent
         QByteArray header(const std::string& name) const;
         bool hasHeader(const std::string& name) const { return headers.count(name) > 0; }
     };

@@ -1,0 +1,154 @@
+#include "Deployment.h"
+#include "LoopbackServer.h"
+#include "NetworkManager.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QTest>
+
+// What each cloud call puts on the wire, and how it refuses without a token or a URL.
+class CloudApiTest : public QObject {
+    Q_OBJECT
+
+    LoopbackServer cloud;
+
+    LoopbackServer::Request send(HttpRequest* request, HttpResponse* response = nullptr)
+    {
+        const int before = cloud.requestCount();
+        QSignalSpy done(request, &HttpRequest::finished);
+        [&] { QVERIFY(done.wait(3000)); }();
+        if (response && !done.isEmpty())
+            *response = done.first().first().value<HttpResponse>();
+        return cloud.requests().value(before);
+    }
+
+    std::unique_ptr<NetworkManager> signedIn()
+    {
+        auto manager = std::make_unique<NetworkManager>();
+        manager->setFullAccessToken("tok.en");
+        return manager;
+    }
+
+private slots:
+    void init()
+    {
+        Deployment::current().authUrl = cloud.url() + "/auth";
+        Deployment::current().backendUrl = cloud.url() + "/backend";
+    }
+
+    void loginCarriesCredentialsButNoToken()
+    {
+        auto manager = signedIn();
+        const auto sent = send(manager->orbethLogin("a@b.c", "pässword"));
+        QCOMPARE(sent.method, QString("POST"));
+        QCOMPARE(sent.path, QString("/auth/v1/auth/token"));
+        QVERIFY(!sent.hasHeader("Authorization"));
+        QCOMPARE(sent.header("Content-Type"), QByteArray("application/json; charset=utf-8"));
+        QCOMPARE(sent.header("Content-Length").toInt(), sent.body.size());
+        const QJsonObject body = QJsonDocument::fromJson(sent.body).object();
+        QCOMPARE(body["email"].toString(), QString("a@b.c"));
+        QCOMPARE(body["password"].toString(), QString("pässword"));
+    }
+
+    void backendCalls_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("body");
+        const QByteArray doc = R"({"name":"Raum ü"})";
+        QTest::newRow("rooms") << "rooms" << "GET" << "/trellion/api/rooms" << QByteArray();
+        QTest::newRow("new room") << "newroom" << "POST" << "/trellion/api/rooms" << doc;
+        QTest::newRow("update room") << "putroom" << "PUT" << "/trellion/api/rooms/r1" << doc;
+        QTest::newRow("delete room") << "delroom" << "DELETE" << "/trellion/api/rooms/r1" << QByteArray();
+        QTest::newRow("messages") << "messages" << "GET" << "/trellion/api/user_messages" << QByteArray();
+        QTest::newRow("new message") << "newmsg" << "POST" << "/trellion/api/user_messages" << doc;
+        QTest::newRow("update message") << "putmsg" << "PUT" << "/trellion/api/user_messages/m1" << doc;
+        QTest::newRow("delete message") << "delmsg" << "DELETE" << "/trellion/api/user_messages/m1" << QByteArray();
+        QTest::newRow("screen key") << "screenkey" << "GET" << "/trellion/api/screenkey" << QByteArray();
+    }
+
+    void backendCalls()
+    {
+        QFETCH(QString, call);
+        QFETCH(QString, method);
+        QFETCH(QString, path);
+        QFETCH(QByteArray, body);
+        auto manager = signedIn();
+        const QString text = QString::fromUtf8(body);
+        HttpRequest* request = call == "rooms" ? manager->orbethGetClassrooms()
+            : call == "newroom"                ? manager->orbethPostNewClassroom(text)
+            : call == "putroom"                ? manager->orbethPutUpdateClassroom("r1", text)
+            : call == "delroom"                ? manager->orbethDeleteClassroom("r1")
+            : call == "messages"               ? manager->orbethGetOverlayMessages()
+            : call == "newmsg"                 ? manager->orbethPostOverlayMessage(text)
+            : call == "putmsg"                 ? manager->orbethPutOverlayMessage("m1", text)
+            : call == "delmsg"                 ? manager->orbethDeleteOverlayMessage("m1")
+                                               : manager->orbethGetScreenkeyFeature();
+        QVERIFY(request);
+        QVERIFY(request->apiTag.isEmpty());
+        const auto sent = send(request);
+        QCOMPARE(sent.method, method);
+        QCOMPARE(sent.path, "/backend" + path);
+        QCOMPARE(sent.header("Authorization"), QByteArray("Bearer tok.en"));
+        QCOMPARE(sent.header("Content-Type"), QByteArray("application/json; charset=utf-8"));
+        QCOMPARE(sent.body, body);
+        // The length counts UTF-8 bytes; a call without a body announces none.
+        if (body.isEmpty())
+            QVERIFY(!sent.hasHeader("Content-Length") || sent.header("Content-Length") == "0");
+        else
+            QCOMPARE(sent.header("Content-Length").toInt(), body.size());
+    }
+
+    void backendCallsNeedASignedInUser()
+    {
+        NetworkManager manager;
+        const int before = cloud.requestCount();
+        QVERIFY(!manager.orbethGetClassrooms());
+        QVERIFY(!manager.orbethDeleteClassroom("r1"));
+        QVERIFY(!manager.orbethPostOverlayMessage("{}"));
+        QVERIFY(!manager.orbethGetScreenkeyFeature());
+        QVERIFY(manager.orbethLogin("a", "b"));
+        QTRY_COMPARE(cloud.requestCount(), before + 1);
+        QTest::qWait(50);
+        QCOMPARE(cloud.requestCount(), before + 1);
+    }
+
+    void statusCodesReachTheCaller()
+    {
+        auto manager = signedIn();
+        cloud.setReply("POST", "/auth/v1/auth/token", { 403, "denied" });
+        HttpResponse response;
+        send(manager->orbethLogin("a", "b"), &response);
+        QCOMPARE(response.httpCode, 403);
+        cloud.setReply("POST", "/backend/trellion/api/rooms", { 201, R"({"id":"n"})" });
+        send(manager->orbethPostNewClassroom("{}"), &response);
+        QCOMPARE(response.httpCode, 201);
+        QCOMPARE(response.error, 0);
+        QCOMPARE(response.data, QByteArray(R"({"id":"n"})"));
+    }
+
+    void unreachableOrUnsetServiceFailsLikeTheNetwork()
+    {
+        Deployment::current().authUrl = "http://127.0.0.1:1";
+        NetworkManager refused;
+        QSignalSpy refusedDone(refused.orbethLogin("a", "b"), &HttpRequest::finished);
+        QVERIFY(refusedDone.wait(3000));
+        QVERIFY(refusedDone.first().first().value<HttpResponse>().error != 0);
+
+        Deployment::current().authUrl.clear();
+        NetworkManager unset;
+        const int before = cloud.requestCount();
+        QSignalSpy unsetDone(unset.orbethLogin("a", "b"), &HttpRequest::finished);
+        QVERIFY(unsetDone.wait(1000));
+        const auto response = unsetDone.first().first().value<HttpResponse>();
+        QVERIFY(response.error != 0);
+        QCOMPARE(response.httpCode, 0);
+        QCOMPARE(cloud.requestCount(), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(CloudApiTest)
+#include "CloudApiTest.moc"

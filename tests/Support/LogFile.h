@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QRegularExpression>
+#include <QStringList>
+
+// Reads the lines the logger wrote to today's file, split into their parts.
+struct LogLine {
+    QString level;
+    QString message;
+    QString file;
+    int line = 0;
+    QString function;
+};
+
+namespace LogFile {
+QString todaysPath();
+QList<LogLine> read(); // flushes the logger first
+QStringList messages();
+}
