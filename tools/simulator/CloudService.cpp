@@ -1,0 +1,163 @@
+#include "CloudService.h"
+
+#include "HttpServer.h"
+#include "JsonHttp.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace sim {
+
+namespace {
+
+const std::string roomsPath = "/trellion/api/rooms";
+const std::string messagesPath = "/trellion/api/user_messages";
+const QString roomsCollection = "rooms";
+
+QJsonValue normalizedValue(const QJsonValue& value);
+
+// Numeric strings of "x", "y", "rotation" and "scale", at any depth, become JSON numbers, as the
+// real service stores rooms.
+QJsonObject normalizedObject(const QJsonObject& object)
+{
+    static const QSet<QString> numericKeys { "x", "y", "rotation", "scale" };
+    QJsonObject result;
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        bool isNumber = false;
+        const double number = it.value().toString().toDouble(&isNumber);
+        result.insert(it.key(),
+            numericKeys.contains(it.key()) && it.value().isString() && isNumber
+                ? QJsonValue(number)
+                : normalizedValue(it.value()));
+    }
+    return result;
+}
+
+QJsonValue normalizedValue(const QJsonValue& value)
+{
+    if (value.isObject())
+        return normalizedObject(value.toObject());
+    if (!value.isArray())
+        return value;
+    QJsonArray result;
+    for (const QJsonValue& element : value.toArray())
+        result.append(normalizedValue(element));
+    return result;
+}
+
+} // namespace
+
+CloudService::CloudService(
+    HttpServer& server, QList<Account> accounts, const QString& authClaim, const QString& dataDirectory)
+    : server(server)
+    , accounts(std::move(accounts))
+    , tokens(authClaim)
+    , store(dataDirectory)
+{
+    server.route("POST", "/v1/auth/token",
+        [this](const httplib::Request& request, httplib::Response& response) { signIn(request, response); });
+
+    serveCollection(roomsPath,
+        { [](const Account&) { return roomsCollection; },
+            [](const Account& account) { return account.mayEditRooms(); }, normalizedObject });
+    serveCollection(messagesPath,
+        { [](const Account& account) { return "messages:" + account.email; },
+            [](const Account&) { return true; }, [](const QJsonObject& message) { return message; } });
+
+    backend("GET", "/trellion/api/screenkey",
+        [](const Account& account, const httplib::Request&, httplib::Response& response) {
+            response.set_content(account.screenKeyEnabled ? "true" : "false", "text/plain");
+        });
+}
+
+bool CloudService::open(const PodAddressCodec& codec, const QJsonArray& library, QString* error)
+{
+    QJsonArray rooms;
+    for (const QJsonValue& room : library)
+        rooms.append(normalizedObject(room.toObject()));
+    return store.open(codec, { { roomsCollection, rooms } }, error);
+}
+
+void CloudService::signIn(const httplib::Request& request, httplib::Response& response)
+{
+    const auto body = JsonHttp::bodyObject(request);
+    if (!body || !body->value("email").isString() || !body->value("password").isString())
+        return JsonHttp::replyMalformed(response, "{\"email\": string, \"password\": string}");
+    const Account* account = accountOf(body->value("email").toString());
+    if (!account || account->password != body->value("password").toString())
+        return JsonHttp::replyError(response, 403, "Wrong email or password.");
+    JsonHttp::reply(response, 200,
+        QJsonObject { { "access_token", tokens.issue(*account) }, { "token_type", "Bearer" },
+            { "expires_in", 86400 } });
+}
+
+void CloudService::backend(const std::string& method, const std::string& pattern, AccountHandler handler)
+{
+    server.route(method, pattern,
+        [this, handler = std::move(handler)](const httplib::Request& request, httplib::Response& response) {
+            const auto email = tokens.ownerOf(request.get_header_value("Authorization"));
+            const Account* account = email ? accountOf(*email) : nullptr;
+            if (!account)
+                return JsonHttp::replyError(response, 401, "missing or unknown bearer token");
+            handler(*account, request, response);
+        });
+}
+
+void CloudService::serveCollection(const std::string& path, const Collection& collection)
+{
+    const std::string item = path + "/([^/]+)";
+    const auto idOf
+        = [](const httplib::Request& request) { return QString::fromStdString(request.matches[1]); };
+    const auto refused = [collection](const Account& account, httplib::Response& response) {
+        if (collection.mayChange(account))
+            return false;
+        JsonHttp::replyError(response, 403, "this account may not change this collection");
+        return true;
+    };
+
+    backend("GET", path, [=](const Account& account, const httplib::Request&, httplib::Response& response) {
+        JsonHttp::reply(response, 200, QJsonDocument(store.list(collection.storedAs(account))));
+    });
+    backend("POST", path,
+        [=](const Account& account, const httplib::Request& request, httplib::Response& response) {
+            if (refused(account, response))
+                return;
+            const auto body = JsonHttp::bodyObject(request);
+            if (!body)
+                return JsonHttp::replyMalformed(response, "a JSON object");
+            JsonHttp::reply(
+                response, 201, store.create(collection.storedAs(account), collection.prepare(*body)));
+        });
+    backend("PUT", item,
+        [=](const Account& account, const httplib::Request& request, httplib::Response& response) {
+            if (refused(account, response))
+                return;
+            const auto body = JsonHttp::bodyObject(request);
+            if (!body)
+                return JsonHttp::replyMalformed(response, "a JSON object");
+            const auto stored
+                = store.replace(collection.storedAs(account), idOf(request), collection.prepare(*body));
+            if (stored)
+                JsonHttp::reply(response, 200, *stored);
+            else
+                JsonHttp::replyError(response, 404, "no such id");
+        });
+    backend("DELETE", item,
+        [=](const Account& account, const httplib::Request& request, httplib::Response& response) {
+            if (refused(account, response))
+                return;
+            if (store.remove(collection.storedAs(account), idOf(request)))
+                response.status = 204;
+            else
+                JsonHttp::replyError(response, 404, "no such id");
+        });
+}
+
+const Account* CloudService::accountOf(const QString& email) const
+{
+    const auto found = std::find_if(
+        accounts.begin(), accounts.end(), [&](const Account& account) { return account.email == email; });
+    return found == accounts.end() ? nullptr : &*found;
+}
+
+} // namespace sim

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "AccessTokens.h"
+#include "Account.h"
+#include "CloudStore.h"
+
+#include <functional>
+#include <httplib.h>
+
+namespace sim {
+
+class HttpServer;
+
+// The simulated cloud service on one server: sign-in, the room library shared by all accounts,
+// each account's overlay messages and the screen-key feature flag. Backend calls need a bearer
+// token from sign-in; changing rooms also needs the create permission.
+class CloudService {
+public:
+    CloudService(
+        HttpServer& server, QList<Account> accounts, const QString& authClaim, const QString& dataDirectory);
+
+    // Call once the pod addresses are known; `library` holds the rooms to start with.
+    bool open(const PodAddressCodec& codec, const QJsonArray& library, QString* error);
+
+private:
+    using AccountHandler = std::function<void(const Account&, const httplib::Request&, httplib::Response&)>;
+
+    // One REST collection: its stored collection for an account, who may change it, and how a
+    // document is prepared for storing.
+    struct Collection {
+        std::function<QString(const Account&)> storedAs;
+        std::function<bool(const Account&)> mayChange;
+        std::function<QJsonObject(const QJsonObject&)> prepare;
+    };
+
+    void signIn(const httplib::Request& request, httplib::Response& response);
+    void backend(const std::string& method, const std::string& pattern, AccountHandler handler);
+    void serveCollection(const std::string& path, const Collection& collection);
+    const Account* accountOf(const QString& email) const;
+
+    HttpServer& server;
+    const QList<Account> accounts;
+    AccessTokens tokens;
+    CloudStore store;
+};
+
+} // namespace sim

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "PodAddressCodec.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMap>
+#include <mutex>
+#include <optional>
+
+namespace sim {
+
+// The service's stored documents in named collections ("rooms", "messages:<email>"), each an
+// ordered list of JSON objects with a string "id". With a data directory, every change is written
+// through to one file, with pod addresses in the run-independent form of PodAddressCodec.
+class CloudStore {
+public:
+    // An empty directory keeps everything in memory.
+    explicit CloudStore(QString dataDirectory);
+
+    // Loads the saved collections, or starts from `seed` (which may hold pod placeholders) when
+    // nothing was saved yet. Seed documents without an "id" get one.
+    bool open(const PodAddressCodec& codec, const QMap<QString, QJsonArray>& seed, QString* error);
+
+    QJsonArray list(const QString& collection) const;
+    // Stores the document under a new id and returns it as stored.
+    QJsonObject create(const QString& collection, QJsonObject document);
+    std::optional<QJsonObject> replace(const QString& collection, const QString& id, QJsonObject document);
+    bool remove(const QString& collection, const QString& id);
+
+private:
+    QString filePath() const;
+    void save() const;
+    int indexOf(const QString& collection, const QString& id) const;
+
+    const QString dataDirectory;
+    std::optional<PodAddressCodec> codec;
+    mutable std::mutex mutex;
+    QMap<QString, QJsonArray> collections;
+};
+
+} // namespace sim

@@ -1,0 +1,81 @@
+#include "ControlApi.h"
+
+#include "AnalyticsEndpoint.h"
+#include "HttpServer.h"
+#include "JsonHttp.h"
+#include "PodFleet.h"
+#include "ServerContext.h"
+
+namespace sim {
+
+namespace {
+
+// Applies every fault of the body, or none when one of them is invalid.
+bool setFaults(FaultTable& faults, const QJsonDocument& body, QString* error)
+{
+    const QJsonArray list = body.isArray() ? body.array() : QJsonArray { body.object() };
+    QList<Fault> parsed;
+    for (const QJsonValue& value : list) {
+        const auto fault = Fault::fromJson(value.toObject(), error);
+        if (!fault)
+            return false;
+        parsed.append(*fault);
+    }
+    for (const Fault& fault : parsed)
+        faults.set(fault);
+    return true;
+}
+
+} // namespace
+
+ControlApi::ControlApi(
+    HttpServer& server, ServerContext& context, PodFleet& pods, const AnalyticsEndpoint& analytics)
+{
+    httplib::Server& control = server.control();
+    control.Get(
+        "/control/requests", [&context](const httplib::Request& request, httplib::Response& response) {
+            const qint64 since = QByteArray::fromStdString(request.get_param_value("since")).toLongLong();
+            JsonHttp::reply(response, 200, QJsonObject { { "requests", context.requests.entries(since) } });
+        });
+    control.Delete("/control/requests", [&context](const httplib::Request&, httplib::Response& response) {
+        context.requests.clear();
+        response.status = 204;
+    });
+
+    control.Get("/control/pods", [&pods](const httplib::Request&, httplib::Response& response) {
+        JsonHttp::reply(response, 200, QJsonObject { { "pods", pods.states() } });
+    });
+    control.Patch(
+        R"(/control/pods/(\d+))", [&pods](const httplib::Request& request, httplib::Response& response) {
+            bool isNumber = false;
+            const int index = QString::fromStdString(request.matches[1]).toInt(&isNumber);
+            const auto changes = JsonHttp::bodyObject(request);
+            QString error = "expected a JSON object of pod identity keys";
+            if (!isNumber || index >= pods.count())
+                return JsonHttp::replyError(response, 404, "no such pod");
+            if (!changes || !pods.pod(index).changeIdentity(*changes, &error))
+                return JsonHttp::replyError(response, 400, error);
+            JsonHttp::reply(response, 200, pods.states().at(index).toObject());
+        });
+
+    control.Get("/control/faults", [&context](const httplib::Request&, httplib::Response& response) {
+        JsonHttp::reply(response, 200, QJsonObject { { "faults", context.faults.toJson() } });
+    });
+    control.Post("/control/faults", [&context](const httplib::Request& request, httplib::Response& response) {
+        const auto body = JsonHttp::bodyDocument(request);
+        QString error = "expected a fault object or an array of them";
+        if (!body || !setFaults(context.faults, *body, &error))
+            return JsonHttp::replyError(response, 400, error);
+        JsonHttp::reply(response, 200, QJsonObject { { "faults", context.faults.toJson() } });
+    });
+    control.Delete("/control/faults", [&context](const httplib::Request&, httplib::Response& response) {
+        context.faults.clear();
+        response.status = 204;
+    });
+
+    control.Get("/control/analytics", [&analytics](const httplib::Request&, httplib::Response& response) {
+        JsonHttp::reply(response, 200, analytics.summary());
+    });
+}
+
+} // namespace sim

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "FaultTable.h"
+#include "RequestLog.h"
+#include "StopSignal.h"
+
+namespace sim {
+
+// What all simulated servers share.
+struct ServerContext {
+    StopSignal stop;
+    RequestLog requests;
+    FaultTable faults;
+    // Added to every simulated answer (not to the control API).
+    int latencyMs = 0;
+};
+
+} // namespace sim

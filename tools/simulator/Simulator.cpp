@@ -1,0 +1,62 @@
+#include "Simulator.h"
+
+#include <csignal>
+
+namespace sim {
+
+Simulator::Simulator(const SimulatorOptions& options)
+    : options(options)
+    , pods(options.pods, context)
+    , cloud("cloud", context)
+    , service(cloud, options.accounts, options.authClaim, options.dataDirectory)
+    , analytics(cloud)
+    , control(cloud, context, pods, analytics)
+{
+    context.latencyMs = options.latencyMs;
+    for (const Fault& fault : options.faults)
+        context.faults.set(fault);
+}
+
+Simulator::~Simulator()
+{
+    stop();
+}
+
+bool Simulator::start(QString* error)
+{
+    // cpp-httplib writes without MSG_NOSIGNAL: a client hanging up mid-answer must not end the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (!pods.bind(options.podBasePort, error))
+        return false;
+    if (!cloud.bind(options.cloudPort)) {
+        *error = QString("the cloud server cannot listen on 127.0.0.1:%1").arg(options.cloudPort);
+        return false;
+    }
+    if (!service.open(PodAddressCodec(pods.addresses()), options.library, error))
+        return false;
+    pods.start();
+    cloud.start();
+    return true;
+}
+
+void Simulator::stop()
+{
+    context.stop.trigger();
+    cloud.stopAccepting();
+    pods.stop();
+    cloud.stop();
+}
+
+QJsonObject Simulator::endpoints() const
+{
+    return {
+        { "authUrl", cloud.url() },
+        { "backendUrl", cloud.url() },
+        { "analyticsUrl", cloud.url() + "/track/?data=" },
+        { "controlUrl", cloud.url() + "/control" },
+        { "authClaim", options.authClaim },
+        { "pods", QJsonArray::fromStringList(pods.addresses()) },
+    };
+}
+
+} // namespace sim

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Account.h"
+#include "Fault.h"
+#include "PodIdentity.h"
+
+#include <QJsonArray>
+
+namespace sim {
+
+// How one simulator run is set up: defaults, then the configuration file, then the command line.
+//
+// Configuration file (JSON, every key optional):
+//   {"pods": 4 or [pod identity, ...], "latencyMs": 0, "cloudPort": 0, "podBasePort": 0,
+//    "authClaim": "https://.../authorization", "accounts": [account, ...],
+//    "library": [room, ...] or "rooms.json" (relative to the file), "faults": [fault, ...]}
+// Rooms name the simulator's pods as "{pod:N}".
+struct SimulatorOptions {
+    static inline const QString defaultAuthClaim
+        = QStringLiteral("https://trellion.norvane.example/authorization");
+
+    QList<PodIdentity> pods;
+    int latencyMs = 0;
+    int cloudPort = 0;
+    int podBasePort = 0;
+    QString authClaim = defaultAuthClaim;
+    QString dataDirectory;
+    QList<Account> accounts = Account::defaults();
+    QJsonArray library;
+    QList<Fault> faults;
+    bool listAccounts = false;
+    bool exitWithParent = false;
+
+    SimulatorOptions();
+
+    // Exits the process for --help.
+    static std::optional<SimulatorOptions> fromCommandLine(const QStringList& arguments, QString* error);
+    bool applyConfig(const QString& path, QString* error);
+    void setPodCount(int count);
+};
+
+} // namespace sim
