@@ -1,0 +1,89 @@
+#include "LayoutIcon.h"
+
+#include "Globals.h"
+#include "StateManager.h"
+
+#include <cmath>
+
+namespace Layout {
+
+void markUnsaved()
+{
+    if (StateManager* state = Globals::getInstance().stateManager())
+        state->requireSave(true);
+}
+
+QString writeNumber(double value)
+{
+    return QString::number(value, 'f', 3);
+}
+
+double readNumber(const QJsonValue& value)
+{
+    const double number = value.isString() ? value.toString().toDouble() : value.toDouble();
+    return std::isfinite(number) ? number : 0.0;
+}
+
+} // namespace Layout
+
+LayoutIcon::LayoutIcon(QObject* parent)
+    : QObject(parent)
+{
+}
+
+LayoutIcon* LayoutIcon::fromJson(const QJsonObject& object, QObject* parent)
+{
+    auto* icon = new LayoutIcon(parent);
+    icon->setIconId(object.value("id").toString());
+    icon->place(Layout::readNumber(object.value("x")), Layout::readNumber(object.value("y")),
+        Layout::readNumber(object.value("rotation")), Layout::readNumber(object.value("scale")),
+        object.value("name").toString());
+    return icon;
+}
+
+QJsonObject LayoutIcon::toJson() const
+{
+    return QJsonObject {
+        { "x", Layout::writeNumber(m_iconX) },
+        { "y", Layout::writeNumber(m_iconY) },
+        { "rotation", Layout::writeNumber(m_iconRotation) },
+        { "scale", Layout::writeNumber(m_iconScale) },
+        { "name", m_iconName },
+    };
+}
+
+void LayoutIcon::place(double x, double y, double rotation, double scale, const QString& name)
+{
+    setIconX(x);
+    setIconY(y);
+    setIconRotation(rotation);
+    setIconScale(scale);
+    setIconName(name);
+}
+
+void LayoutIcon::setIconIndex(int index)
+{
+    if (assignIfChanged(m_iconIndex, index))
+        emit iconIndexChanged();
+}
+
+void LayoutIcon::setIconName(const QString& name)
+{
+    Layout::set(this, m_iconName, name, &LayoutIcon::iconNameChanged);
+}
+void LayoutIcon::setIconX(double x)
+{
+    Layout::set(this, m_iconX, x, &LayoutIcon::iconXChanged);
+}
+void LayoutIcon::setIconY(double y)
+{
+    Layout::set(this, m_iconY, y, &LayoutIcon::iconYChanged);
+}
+void LayoutIcon::setIconRotation(double rotation)
+{
+    Layout::set(this, m_iconRotation, rotation, &LayoutIcon::iconRotationChanged);
+}
+void LayoutIcon::setIconScale(double scale)
+{
+    Layout::set(this, m_iconScale, scale, &LayoutIcon::iconScaleChanged);
+}

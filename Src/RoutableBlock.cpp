@@ -1,0 +1,280 @@
+#include "RoutableBlock.h"
+
+#include "Globals.h"
+#include "LayoutIcon.h"
+#include "Logger.h"
+#include "NetworkManager.h"
+#include "RouteLine.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QUuid>
+#include <algorithm>
+
+RoutableBlock::RoutableBlock(int blockIndex, QObject* parent)
+    : QObject(parent)
+    , m_blockIndex(blockIndex)
+{
+}
+
+QString RoutableBlock::generateInvalidId()
+{
+    return "Invalid<" + QUuid::createUuid().toString(QUuid::WithoutBraces) + ">";
+}
+
+void RoutableBlock::sendPodCall(
+    const std::function<HttpRequest*(NetworkManager&)>& call, const ReplyHandler& onReply)
+{
+    NetworkManager* network = Globals::getInstance().networkManager();
+    if (!network)
+        return;
+    HttpRequest* request = call(*network);
+    if (onReply)
+        connect(request, &HttpRequest::finished, this, onReply);
+}
+
+// Route tables
+
+void RoutableBlock::insertRoute(RouteMap& routes, RouteLine* line, void (RoutableBlock::*changed)())
+{
+    routes.insert(line->lineIndex(), line);
+    // Lines belong to the routing session; one deleted without telling us must not linger here.
+    connect(line, &QObject::destroyed, this, [this, &routes, line, changed] {
+        if (routes.remove(routes.key(line)))
+            routesChanged(changed);
+    });
+}
+
+void RoutableBlock::routesChanged(void (RoutableBlock::*changed)())
+{
+    emit(this->*changed)();
+    emit routabilityChanged();
+}
+
+void RoutableBlock::addOutgoingRoute(RouteLine* line)
+{
+    if (!line)
+        return;
+    insertRoute(m_outgoingRoutes, line, &RoutableBlock::outgoingRoutesChanged);
+    connect(
+        line, &RouteLine::connectionFailed, this, &RoutableBlock::removeOutgoingRoute, Qt::UniqueConnection);
+    routesChanged(&RoutableBlock::outgoingRoutesChanged);
+}
+
+void RoutableBlock::addIncomingRoute(RouteLine* line)
+{
+    if (!line)
+        return;
+    insertRoute(m_incomingRoutes, line, &RoutableBlock::incomingRoutesChanged);
+    routesChanged(&RoutableBlock::incomingRoutesChanged);
+    connect(line, &RouteLine::connectionRemoved, this, &RoutableBlock::incomingRouteDestroyed,
+        Qt::UniqueConnection);
+}
+
+void RoutableBlock::incomingRouteDestroyed(const QString& lineIndex)
+{
+    m_incomingRoutes.remove(lineIndex);
+    routesChanged(&RoutableBlock::incomingRoutesChanged);
+}
+
+QList<QObject*> RoutableBlock::outgoingRoutes() const
+{
+    return Layout::objects(m_outgoingRoutes.values());
+}
+QList<QObject*> RoutableBlock::incomingRoutes() const
+{
+    return Layout::objects(m_incomingRoutes.values());
+}
+
+bool RoutableBlock::hasOutgoingRoute(int sinkIndex) const
+{
+    return std::any_of(m_outgoingRoutes.cbegin(), m_outgoingRoutes.cend(),
+        [sinkIndex](const RouteLine* line) { return line->sinkIndex() == sinkIndex; });
+}
+
+bool RoutableBlock::hasIncomingRoute(int sourceIndex) const
+{
+    return std::any_of(m_incomingRoutes.cbegin(), m_incomingRoutes.cend(),
+        [sourceIndex](const RouteLine* line) { return line->sourceIndex() == sourceIndex; });
+}
+
+void RoutableBlock::removeOutgoingRoute(const QString& lineIndex)
+{
+    if (!isConnected())
+        return;
+    RouteLine* line = m_outgoingRoutes.value(lineIndex);
+    if (!line) {
+        LOG_ERROR("Block [{}]: No line found to remove: lineIndex=[{}]", blockIndex(), lineIndex);
+        return;
+    }
+    if (line->isConnectionAlive()) {
+        const QString guid = line->apiGuid();
+        sendPodCall([&](NetworkManager& network) { return network.disconnectPod(displayAddress(), guid); },
+            [](const HttpResponse& response) {
+                if (response.httpCode != 200)
+                    LOG_ERROR("Error removing connection");
+            });
+    }
+    line->destroyConnection();
+    m_outgoingRoutes.remove(lineIndex);
+    routesChanged(&RoutableBlock::outgoingRoutesChanged);
+}
+
+void RoutableBlock::removeAllRoutes()
+{
+    if (!isConnected())
+        return;
+    sendPodCall([&](NetworkManager& network) { return network.disconnectAll(displayAddress()); },
+        [this](const HttpResponse& response) {
+            if (response.httpCode != 200)
+                LOG_ERROR("Block [{}]: Failed to remove all routes", blockIndex());
+        });
+    while (!m_outgoingRoutes.isEmpty()) {
+        const QString lineIndex = m_outgoingRoutes.firstKey();
+        m_outgoingRoutes.first()->destroyConnection();
+        m_outgoingRoutes.remove(lineIndex);
+    }
+    routesChanged(&RoutableBlock::outgoingRoutesChanged);
+}
+
+// Pod calls
+
+void RoutableBlock::showOverlay(const QString& text)
+{
+    if (!isConnected())
+        return;
+    sendPodCall(
+        [&](NetworkManager& network) { return network.showOverlay(displayAddress(), text, "#FFFFFF"); },
+        [this](const HttpResponse& response) {
+            if (response.httpCode != 200)
+                LOG_ERROR("Block [{}]: Failed to display overlay", blockIndex());
+        });
+}
+
+void RoutableBlock::showRoutingBanners(bool show)
+{
+    if (!isConnected() || m_apiVersion < 2)
+        return;
+    sendPodCall([&](NetworkManager& network) { return network.showRoutingBanners(displayAddress(), show); },
+        [this](const HttpResponse& response) {
+            if (response.httpCode != 200)
+                LOG_ERROR("Block [{}]: Failed to toggle banners", blockIndex());
+        });
+}
+
+void RoutableBlock::requestVersion()
+{
+    sendPodCall([&](NetworkManager& network) { return network.requestServerVersion(displayAddress()); },
+        [this](const HttpResponse& response) {
+            if (response.httpCode != 200) {
+                LOG_ERROR("Block [{}]: Version failed: httpCode=[{}]", blockIndex(), response.httpCode);
+                return;
+            }
+            // Only a JSON string holds the version; a number or anything else reads as 0.
+            const QJsonValue version = QJsonDocument::fromJson(response.data).object().value("version");
+            m_apiVersion = version.toString().toInt(nullptr, 10);
+            LOG_ERROR("Block [{}]: API version of server={}", blockIndex(), m_apiVersion);
+        });
+}
+
+void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
+{
+    const QString message = displayName() + " is sharing!";
+    sendPodCall(
+        [&](NetworkManager& network) {
+            return network.configurePod(displayAddress(), message, "#FFFFFF", displayColor());
+        },
+        [this, showBanners, frameForwarding](const HttpResponse& response) {
+            m_isConnected = response.httpCode == 200;
+            if (!m_isConnected)
+                LOG_ERROR("Block [{}]: Configure failed: httpCode=[{}]", blockIndex(), response.httpCode);
+            else if (m_apiVersion > 1) {
+                sendPodCall([&](NetworkManager& network) {
+                    return network.showRoutingBanners(displayAddress(), showBanners);
+                });
+                sendPodCall([&](NetworkManager& network) {
+                    return network.enableFrameForwarding(displayAddress(), frameForwarding);
+                });
+            }
+            emit isConnectedChanged();
+            emit routabilityChanged();
+        });
+}
+
+void RoutableBlock::queryDeviceId()
+{
+    setDeviceId(generateInvalidId());
+    sendPodCall([&](NetworkManager& network) { return network.queryDeviceId(displayAddress()); },
+        [this](const HttpResponse& response) {
+            if (response.httpCode != 200) {
+                LOG_WARNING(
+                    "Block [{}]: Failed to retrieve deviceId: error=[{}]", blockIndex(), response.error);
+                return;
+            }
+            static const QRegularExpression row("<tr><td><b>DeviceId</b></td><td>(\\w+)</td></tr>");
+            const QRegularExpressionMatch match = row.match(QString::fromUtf8(response.data));
+            if (!match.hasMatch()) {
+                LOG_WARNING("Block [{}]: Failed to parse deviceId", blockIndex());
+                return;
+            }
+            setDeviceId(match.captured(1));
+        });
+}
+
+// Properties
+
+void RoutableBlock::setBlockIndex(int index)
+{
+    if (assignIfChanged(m_blockIndex, index))
+        emit blockIndexChanged();
+}
+
+void RoutableBlock::setDisplayName(const QString& name)
+{
+    Layout::set(this, m_displayName, name, &RoutableBlock::displayNameChanged);
+}
+
+void RoutableBlock::setDeviceId(const QString& id)
+{
+    Layout::set(this, m_deviceId, id, &RoutableBlock::deviceIdChanged);
+}
+
+void RoutableBlock::setDisplayColor(const QString& color)
+{
+    Layout::set(this, m_displayColor, color, &RoutableBlock::displayColorChanged);
+}
+
+void RoutableBlock::setDisplayAddress(const QString& address)
+{
+    Layout::set(this, m_displayAddress, address, &RoutableBlock::displayAddressChanged);
+}
+
+void RoutableBlock::setDisplayIcon(const QString& icon)
+{
+    Layout::set(this, m_displayIcon, icon, &RoutableBlock::displayIconChanged);
+}
+
+void RoutableBlock::setDisplayX(double x)
+{
+    Layout::set(this, m_displayX, x, &RoutableBlock::displayXChanged);
+}
+void RoutableBlock::setDisplayY(double y)
+{
+    Layout::set(this, m_displayY, y, &RoutableBlock::displayYChanged);
+}
+
+void RoutableBlock::setDisplayWidth(double width)
+{
+    Layout::set(this, m_displayWidth, width, &RoutableBlock::displayWidthChanged);
+}
+
+void RoutableBlock::setDisplayHeight(double height)
+{
+    Layout::set(this, m_displayHeight, height, &RoutableBlock::displayHeightChanged);
+}
+
+void RoutableBlock::setIsAudioSource(bool isAudioSource)
+{
+    Layout::set(this, m_isAudioSource, isAudioSource, &RoutableBlock::isAudioSourceChanged);
+}

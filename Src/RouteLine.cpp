@@ -1,0 +1,88 @@
+#include "RouteLine.h"
+
+#include "Globals.h"
+#include "Logger.h"
+#include "NetworkManager.h"
+#include "RoutableBlock.h"
+#include "Settings/Settings.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+#include <QUuid>
+
+namespace {
+
+bool fullscreenPrimaryPosts()
+{
+    Settings* settings = Globals::getInstance().settings();
+    return !settings || settings->shouldFullscreenPrimaryPosts();
+}
+
+int indexOf(const RoutableBlock* block)
+{
+    return block ? block->blockIndex() : RouteLine::missingBlockIndex;
+}
+
+} // namespace
+
+RouteLine::RouteLine(RoutableBlock* source, RoutableBlock* sink, QObject* parent)
+    : QObject(parent)
+    , m_lineIndex(QUuid::createUuid().toString())
+    , m_source(source)
+    , m_sink(sink)
+    , m_sourceIsPrimary(source && source->isPrimaryBlock())
+    , m_sinkIsPrimary(sink && sink->isPrimaryBlock())
+    , m_color(source ? source->displayColor() : QString())
+{
+    createConnection();
+}
+
+int RouteLine::sourceIndex() const
+{
+    return indexOf(m_source);
+}
+int RouteLine::sinkIndex() const
+{
+    return indexOf(m_sink);
+}
+
+void RouteLine::createConnection()
+{
+    NetworkManager* network = Globals::getInstance().networkManager();
+    if (!network || !m_source || !m_sink)
+        return;
+    const bool fullscreen = m_source->isPrimaryBlock() && fullscreenPrimaryPosts();
+    HttpRequest* request = network->connectPods(m_source->displayAddress(), m_sink->displayAddress(),
+        "Shared from " + m_source->displayName(), "#FFFFFF", m_source->displayColor(), fullscreen,
+        m_sink->isAudioSource());
+    // The line is the context: once it is gone, neither the reply nor a retry reaches it.
+    connect(request, &HttpRequest::finished, this, &RouteLine::handleConnectReply);
+}
+
+void RouteLine::handleConnectReply(const HttpResponse& response)
+{
+    if (response.httpCode == 200) {
+        m_apiGuid = QJsonDocument::fromJson(response.data).object().value("guid").toString();
+        emit isConnectionAliveChanged();
+        m_connectFailures = 0;
+        return;
+    }
+    if (++m_connectFailures >= maxConnectAttempts) {
+        LOG_ERROR("Line [{}]: Connect failed. Timing out.", m_lineIndex);
+        emit connectionFailed(m_lineIndex);
+        return;
+    }
+    LOG_ERROR(
+        "Line [{}]: Connect failed, will retry: [{}/{}]", m_lineIndex, m_connectFailures, maxConnectAttempts);
+    QTimer::singleShot(retryDelayMs, this, &RouteLine::createConnection);
+}
+
+void RouteLine::destroyConnection()
+{
+    if (m_removed)
+        return;
+    m_removed = true;
+    emit connectionRemoved(m_lineIndex);
+    deleteLater();
+}
