@@ -1,0 +1,158 @@
+#include "LogFile.h"
+#include "Logger.h"
+#include "Settings/LinuxMdmInterface.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSaveFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using Answers = QList<bool>;
+
+// The six answers in the order they are declared.
+Answers answers(const MdmInterface& source)
+{
+    return { source.GetEnforcedPasswordForLogout(), source.GetRequiresPasswordForLogout(),
+        source.GetEnforcedFrameForwarding(), source.GetRequiresFrameForwarding(),
+        source.GetEnforcedFullscreenOnPrimary(), source.GetRequiresFullscreenOnPrimary() };
+}
+
+const Answers nothingEnforced { false, false, false, false, false, false };
+
+void writeAtomically(const QString& path, const QByteArray& text)
+{
+    QSaveFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    QVERIFY(file.commit());
+}
+
+void writeInPlace(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+struct Spies
+{
+    explicit Spies(MdmInterface* source)
+        : password(source, &MdmInterface::PasswordForLogoutChanged)
+        , frame(source, &MdmInterface::FrameForwardingChanged)
+        , fullscreen(source, &MdmInterface::FullscreenOnPrimaryChanged)
+    {
+    }
+    QList<int> counts() const { return { password.count(), frame.count(), fullscreen.count() }; }
+    QSignalSpy password, frame, fullscreen;
+};
+
+} // namespace
+
+// The administrator's file: read at once, followed while the app runs, and never
+// trusted when it cannot be understood.
+class ManagedPreferencesTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir temporary;
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName("Norvane");
+        QCoreApplication::setApplicationName("Trellion");
+        QFile::remove(LogFile::todaysPath());
+        SetupLogger();
+    }
+
+    void baseSourceEnforcesNothing()
+    {
+        const MdmInterface base(nullptr);
+        QCOMPARE(answers(base), nothingEnforced);
+    }
+
+    void factoryReadsTheConfiguredFile()
+    {
+        QVERIFY(!qEnvironmentVariableIsEmpty("TRELLION_MANAGED_PREFS"));
+        QCOMPARE(LinuxMdmInterface::configuredPath(), qEnvironmentVariable("TRELLION_MANAGED_PREFS"));
+        QObject owner;
+        MdmInterface* source = CreateMdmInterface(&owner);
+        QVERIFY(qobject_cast<LinuxMdmInterface*>(source));
+        QCOMPARE(source->parent(), &owner);
+    }
+
+    void answersAreCurrentOnceConstructed()
+    {
+        const QString path = temporary.filePath("current.conf");
+        writeAtomically(
+            path, "# set by IT\n\n  requirePasswordLogout = TRUE\r\nframeForwarding=false\n; end\n");
+        const LinuxMdmInterface source(path, nullptr);
+        QCOMPARE(answers(source), Answers({ true, true, true, false, false, false }));
+    }
+
+    void followsTheFileAsItComesChangesAndGoes()
+    {
+        // The directory itself appears only later.
+        const QString directory = temporary.filePath("later");
+        const QString path = directory + "/managed.conf";
+        LinuxMdmInterface source(path, nullptr);
+        const Spies spies(&source);
+        QCOMPARE(answers(source), nothingEnforced);
+
+        QVERIFY(QDir().mkpath(directory));
+        writeAtomically(path, "fullscreenPrimaryPosts=false\n");
+        QTRY_COMPARE(spies.counts(), QList<int>({ 0, 0, 1 }));
+        QCOMPARE(answers(source), Answers({ false, false, false, false, true, false }));
+
+        writeInPlace(path, "fullscreenPrimaryPosts=false\nframeForwarding=true\n");
+        QTRY_COMPARE(spies.counts(), QList<int>({ 0, 1, 1 }));
+        QCOMPARE(answers(source), Answers({ false, false, true, true, true, false }));
+
+        QVERIFY(QFile::remove(path));
+        QTRY_COMPARE(spies.counts(), QList<int>({ 0, 2, 2 }));
+        QCOMPARE(answers(source), nothingEnforced);
+        QTest::qWait(300);
+        QCOMPARE(spies.counts(), QList<int>({ 0, 2, 2 })); // one signal per real change
+    }
+
+    void filesNotUnderstoodLeaveTheAnswers_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("garbage") << QByteArray("\xff\xfe\x00 not a switch", 18) << "line 1 not understood";
+        QTest::newRow("unknown switch")
+            << QByteArray("frameForwarding=true\nautoLogin=true\n") << "line 2 not understood";
+        QTest::newRow("value not a flag") << QByteArray("frameForwarding=yes\n") << "line 1 not understood";
+        QTest::newRow("twice") << QByteArray("frameForwarding=true\nframeForwarding=false\n")
+                               << "line 2 not understood";
+        QTest::newRow("huge") << QByteArray(100 * 1024, '#') << "larger than 65536 bytes";
+        QTest::newRow("directory in its place") << QByteArray() << "unreadable";
+    }
+
+    void filesNotUnderstoodLeaveTheAnswers()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, warning);
+        const QString path = temporary.filePath(QTest::currentDataTag());
+        writeAtomically(path, "requirePasswordLogout=true\n");
+        LinuxMdmInterface source(path, nullptr);
+        const Spies spies(&source);
+
+        if (text.isEmpty()) {
+            QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+        } else {
+            writeAtomically(path, text);
+        }
+        QTRY_VERIFY(LogFile::read().last().message.contains(warning));
+        QCOMPARE(LogFile::read().last().level, QString("warning"));
+        QCOMPARE(answers(source), Answers({ true, true, false, false, false, false }));
+        QCOMPARE(spies.counts(), QList<int>({ 0, 0, 0 }));
+    }
+};
+
+QTEST_GUILESS_MAIN(ManagedPreferencesTest)
+#include "ManagedPreferencesTest.moc"
