@@ -25,3 +25,12 @@ signals:
 };
 
 Q_DECLARE_METATYPE(HttpRequest*)
+
+// Runs `handler(HttpResponse)` when `request` finishes, with `context` as the
+// connection's context. A null request (refused before sending) never answers.
+template <typename Handler>
+void whenFinished(HttpRequest* request, const QObject* context, Handler handler)
+{
+    if (request)
+        QObject::connect(request, &HttpRequest::finished, context, handler);
+}

@@ -58,6 +58,8 @@ void NetworkManager::setFullAccessToken(const QString& token)
 
 void NetworkManager::queuePodRequest(HttpRequest* request)
 {
+    if (request->apiTag != flushTag)
+        ++podRequestsQueuedTotal;
     podRequestQueue.append(request);
     emit issueNextPodRequest();
 }

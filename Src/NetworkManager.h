@@ -29,6 +29,8 @@ public:
     void queuePodRequest(HttpRequest* request);
     void queueFlushRequest();
     int requestQueueSize() const { return podRequestQueue.size(); }
+    // Pod calls queued since start-up (barriers not counted): tells a caller whether its calls sent anything.
+    int podRequestsQueued() const { return podRequestsQueuedTotal; }
     int apiRequestsInFlightCount() const { return apiRequestsInFlight; }
     bool isBlocking() const { return blocking; }
     void abortAllPodConnections();
@@ -90,6 +92,7 @@ private:
     QList<HttpRequest*> podRequestQueue;
     bool blocking = false;
     int apiRequestsInFlight = 0;
+    int podRequestsQueuedTotal = 0;
     QString currentOverlayText;
     QSslConfiguration podSslConfiguration;
 };

@@ -1,14 +1,61 @@
 #include "StateManager.h"
 
+#include "ClassroomLayoutManager.h"
+#include "ClassroomLayoutModel.h"
+#include "ClassroomPrimaryDisplay.h"
+#include "Deployment.h"
 #include "Globals.h"
+#include "LayoutEditingSession.h"
+#include "LayoutIcon.h"
+#include "Logger.h"
 #include "LookinImage.h"
 #include "NetworkManager.h"
-#include "ClassroomLayoutManager.h"
+#include "RoutableBlock.h"
+#include "RoutingSession.h"
+#include "SessionStatistics.h"
 #include "Settings/Settings.h"
+#include "TeamBlock.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QUuid>
+
+namespace {
+
+const QString invalidPermissions = QStringLiteral("Invalid Account Permissions, please contact your Trellion Admin.");
+
+NetworkManager* network() { return Globals::getInstance().networkManager(); }
+
+void registerQmlTypes()
+{
+    qmlRegisterType<StateManager>("StateManager", 1, 0, "StateManager");
+    qmlRegisterType<RoutingSession>("RoutingSession", 1, 0, "RoutingSession");
+    qmlRegisterType<LayoutEditingSession>("LayoutEditingSession", 1, 0, "LayoutEditingSession");
+    qmlRegisterInterface<LayoutIcon>("LayoutIcon", 1);
+    qmlRegisterInterface<RoutableBlock>("RoutableBlock", 1);
+    qmlRegisterInterface<TeamBlock>("TeamBlock", 1);
+    qmlRegisterInterface<ClassroomPrimaryDisplay>("ClassroomPrimaryDisplay", 1);
+    qmlRegisterInterface<ClassroomLayoutModel>("ClassroomLayoutModel", 1);
+}
+
+// The payload is Base64; the URL-safe alphabet is accepted too, since tokens come in both.
+QJsonObject tokenPayload(const QString& piece)
+{
+    QByteArray base64 = piece.toLatin1();
+    base64.replace('-', '+').replace('_', '/');
+    return QJsonDocument::fromJson(QByteArray::fromBase64(base64)).object();
+}
+
+bool hasPermission(const QJsonArray& permissions, const QString& wanted)
+{
+    return std::any_of(permissions.begin(), permissions.end(), [&](const QJsonValue& p) { return p.toString() == wanted; });
+}
+
+} // namespace
 
 StateManager::StateManager(QObject* parent)
     : QObject(parent)
@@ -23,8 +70,7 @@ void StateManager::initialize()
         initialized = false;
     }
     engine = new QQmlApplicationEngine();
-
-    qmlRegisterType<StateManager>("StateManager", 1, 0, "StateManager");
+    registerQmlTypes();
 
     Globals& globals = Globals::getInstance();
     QQmlContext* context = engine->rootContext();
@@ -51,4 +97,98 @@ bool StateManager::isInterfaceLoaded() const { return engine && !engine->rootObj
 
 QString StateManager::appVersion() const { return QCoreApplication::applicationVersion(); }
 
-void StateManager::exitHandler() { }
+void StateManager::setCanUserEdit(bool newValue)
+{
+    if (m_canUserEdit == newValue)
+        return;
+    m_canUserEdit = newValue;
+    emit canUserEditChanged();
+}
+
+void StateManager::performLogin(const QString& user, const QString& password, bool shouldRememberUser)
+{
+    LOG_INFO("EVENT: Logging in");
+    whenFinished(network()->orbethLogin(user, password), this,
+        [this, user, shouldRememberUser](const HttpResponse& response) {
+            if (response.httpCode == 200) {
+                const QString token = QJsonDocument::fromJson(response.data).object().value("access_token").toString();
+                Globals::getInstance().settings()->setSavedUsername(shouldRememberUser ? user : QString());
+                Globals::getInstance().sessionStatistics()->login(
+                    QUuid::createUuidV3(QUuid(), user.toUtf8()).toString());
+                parseAccessToken(user, token);
+                return;
+            }
+            LOG_ERROR("Login failure: httpCode=[{}] data=[{}]", response.httpCode, QString::fromUtf8(response.data));
+            emit loginFailure(response.httpCode == 403
+                    ? "Invalid email or password.\nTo reset your password, please contact your Trellion Admin."
+                    : "There was a problem logging in.\nPlease check your network connection and try again.");
+        });
+}
+
+void StateManager::parseAccessToken(const QString& user, const QString& accessToken)
+{
+    const QStringList pieces = accessToken.split('.');
+    if (pieces.size() < 2) {
+        LOG_ERROR("Login failure: Token missing parts: size=[{}]", pieces.size());
+        emit loginFailure(invalidPermissions);
+        return;
+    }
+    const QJsonArray permissions
+        = tokenPayload(pieces[1]).value(Deployment::current().authClaim).toObject().value("permissions").toArray();
+    if (!hasPermission(permissions, "read:trellion:rooms")) {
+        LOG_ERROR("Login failure: missing read permissions on account");
+        emit loginFailure(invalidPermissions);
+        return;
+    }
+    LOG_INFO("EVENT: Logged in");
+    network()->setFullAccessToken(accessToken);
+    setCanUserEdit(hasPermission(permissions, "create:trellion:rooms"));
+    m_userName = user;
+    emit loginSuccess(user);
+    queryScreenkeyFeature();
+}
+
+void StateManager::queryScreenkeyFeature()
+{
+    HttpRequest* request = network()->orbethGetScreenkeyFeature();
+    whenFinished(request, request, [this](const HttpResponse& response) {
+        if (m_userName.isEmpty())
+            return; // signed out meanwhile
+        if (response.httpCode != 200 || response.error != 0)
+            LOG_ERROR("Failed to determine if screen key is enabled!");
+        m_isScreenkeyEnabled = QString::fromUtf8(response.data).toLower() == "true";
+        emit isScreenkeyEnabledChanged();
+    });
+}
+
+void StateManager::performTestLogout(const QString& password)
+{
+    LOG_INFO("EVENT: Testing Logout");
+    whenFinished(network()->orbethLogin(m_userName, password), this, [this](const HttpResponse& response) {
+        if (response.httpCode == 200) {
+            emit testLogoutSuccess();
+            return;
+        }
+        LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode, QString::fromUtf8(response.data));
+        emit testLogoutFailure();
+    });
+}
+
+void StateManager::performLogout()
+{
+    LOG_INFO("EVENT: Logging out");
+    m_userName.clear();
+    network()->setFullAccessToken(QString());
+    Globals::getInstance().classroomLayoutManager()->clearClassroomsList();
+    setCanUserEdit(false);
+    Globals::getInstance().sessionStatistics()->logout();
+    emit loggedOut();
+}
+
+void StateManager::exitHandler()
+{
+    if (m_userName.isEmpty())
+        return;
+    LOG_INFO("logging out from exit handler");
+    performLogout();
+}

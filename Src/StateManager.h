@@ -4,9 +4,11 @@
 
 class QQmlApplicationEngine;
 
-// Account state of the signed-in user, and owner of the QML engine.
+// Account state of the signed-in user, the unsaved-layout mark, and owner of the QML engine.
 class StateManager : public QObject {
     Q_OBJECT
+    Q_PROPERTY(bool isScreenkeyEnabled READ isScreenkeyEnabled NOTIFY isScreenkeyEnabledChanged)
+    Q_PROPERTY(bool canUserEdit READ canUserEdit NOTIFY canUserEditChanged)
 public:
     explicit StateManager(QObject* parent = nullptr);
 
@@ -14,15 +16,40 @@ public:
     void shutdown();
     bool isInterfaceLoaded() const;
 
-    Q_INVOKABLE QString appVersion() const;
+    bool isScreenkeyEnabled() const { return m_isScreenkeyEnabled; }
+    bool canUserEdit() const { return m_canUserEdit; }
+    QString userName() const { return m_userName; }
+
     Q_INVOKABLE bool saveRequired() const { return m_saveRequired; }
     Q_INVOKABLE void requireSave(bool require = true) { m_saveRequired = require; }
+    Q_INVOKABLE void setCanUserEdit(bool newValue = false);
+    Q_INVOKABLE void performLogin(const QString& user, const QString& password, bool shouldRememberUser);
+    Q_INVOKABLE void performTestLogout(const QString& password);
+    Q_INVOKABLE void performLogout();
+    Q_INVOKABLE QString appVersion() const;
 
-public slots:
+    void parseAccessToken(const QString& user, const QString& accessToken);
+
+signals:
+    void loginSuccess(QString username);
+    void loginFailure(QString reason);
+    void loggedOut();
+    void testLogoutFailure();
+    void testLogoutSuccess();
+    void isScreenkeyEnabledChanged();
+    void canUserEditChanged();
+
+private slots:
     void exitHandler();
 
 private:
+    friend class Globals; // connects the quit handler
+    void queryScreenkeyFeature();
+
     bool initialized = false;
     QQmlApplicationEngine* engine = nullptr;
     bool m_saveRequired = false;
+    QString m_userName;
+    bool m_isScreenkeyEnabled = false;
+    bool m_canUserEdit = false;
 };

@@ -1,0 +1,146 @@
+#include "ClassroomLayoutManager.h"
+
+#include "ClassroomLayoutModel.h"
+#include "Globals.h"
+#include "Logger.h"
+#include "NetworkManager.h"
+#include "SessionStatistics.h"
+#include "TeamBlock.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+NetworkManager* network() { return Globals::getInstance().networkManager(); }
+
+constexpr int stagingBlockIndex = -97;
+
+} // namespace
+
+ClassroomLayoutManager::ClassroomLayoutManager(QObject* parent)
+    : QObject(parent)
+    , m_stagingTeamBlock(new TeamBlock(stagingBlockIndex, this))
+{
+}
+
+QList<QObject*> ClassroomLayoutManager::classroomsModel() const
+{
+    QList<ClassroomLayoutModel*> sorted = library.values();
+    std::stable_sort(sorted.begin(), sorted.end(), [](ClassroomLayoutModel* a, ClassroomLayoutModel* b) {
+        return a->classroomName().toLower() < b->classroomName().toLower();
+    });
+    return QList<QObject*>(sorted.begin(), sorted.end());
+}
+
+ClassroomLayoutModel* ClassroomLayoutManager::classroomLayout(const QString& classroomId) const
+{
+    ClassroomLayoutModel* layout = library.value(classroomId);
+    if (!layout)
+        LOG_WARNING("Returning null classroom: classroomId=[{}]", classroomId);
+    return layout;
+}
+
+void ClassroomLayoutManager::clearClassroomsList()
+{
+    for (ClassroomLayoutModel* layout : qAsConst(library))
+        layout->deleteLater();
+    library.clear();
+    emit classroomsChanged();
+}
+
+ClassroomLayoutModel* ClassroomLayoutManager::store(const QJsonObject& document)
+{
+    ClassroomLayoutModel* layout = ClassroomLayoutModel::fromJson(document, this);
+    if (!layout) {
+        LOG_WARNING("Failed to parse classroom");
+        return nullptr;
+    }
+    if (ClassroomLayoutModel* replaced = library.value(layout->classroomId()))
+        replaced->deleteLater();
+    library.insert(layout->classroomId(), layout);
+    return layout;
+}
+
+void ClassroomLayoutManager::refreshClassroomList()
+{
+    clearClassroomsList();
+    whenFinished(network()->orbethGetClassrooms(), this, [this](const HttpResponse& response) {
+        SessionStatistics* statistics = Globals::getInstance().sessionStatistics();
+        if (response.httpCode != 200 || response.error != 0) {
+            LOG_WARNING("Orbeth call to fetch classrooms failed (httpCode {}, error {})", response.httpCode, response.error);
+            statistics->orbethClassrooms(false, 0);
+            emit orbethRequestFailure();
+            return;
+        }
+        for (const QJsonValue& element : QJsonDocument::fromJson(response.data).array()) {
+            if (ClassroomLayoutModel* layout = store(element.toObject()))
+                layout->decodeAudioSources();
+        }
+        statistics->orbethClassrooms(true, library.size());
+        emit classroomsChanged();
+        emit orbethRequestSuccess();
+    });
+}
+
+void ClassroomLayoutManager::createClassroom(const QString& classroomName, const QString& classroomBuilding,
+    const QString& classroomNumber, const QString& classroomType)
+{
+    const QJsonObject document { { "name", classroomName }, { "roomnumber", classroomNumber },
+        { "building", classroomBuilding }, { "roomtype", classroomType }, { "roomscale", 1.0 },
+        { "primarydisplay", QJsonObject { { "active", false }, { "id", RoutableBlock::generateInvalidId() } } },
+        { "teamblocks", QJsonArray() }, { "furniture", QJsonArray() } };
+    postClassroom(document, Origin::Created);
+}
+
+void ClassroomLayoutManager::duplicateClassroom(const QString& classroomId)
+{
+    LOG_INFO("Duplicating a classroom: id=[{}]", classroomId);
+    ClassroomLayoutModel* source = library.value(classroomId);
+    if (!source) {
+        LOG_ERROR("ID not found: {}", classroomId);
+        return;
+    }
+    QJsonObject document = source->toJson();
+    document.remove("id");
+    document.insert("name", QString("Copy of %0").arg(source->classroomName()));
+    postClassroom(document, Origin::Duplicated);
+}
+
+void ClassroomLayoutManager::postClassroom(const QJsonObject& document, Origin origin)
+{
+    const QString text = QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Compact));
+    whenFinished(network()->orbethPostNewClassroom(text), this, [this, origin](const HttpResponse& response) {
+        if (response.httpCode != 201) {
+            LOG_ERROR("API call failed!");
+            return;
+        }
+        ClassroomLayoutModel* layout = store(QJsonDocument::fromJson(response.data).object());
+        if (!layout)
+            return;
+        // A copy shows the same audio sources as its original.
+        if (origin == Origin::Duplicated)
+            layout->decodeAudioSources();
+        emit classroomsChanged();
+        if (origin == Origin::Created)
+            emit newRoomCreated(layout->classroomId());
+    });
+}
+
+void ClassroomLayoutManager::deleteClassroomLayout(const QString& classroomId)
+{
+    if (!library.contains(classroomId)) {
+        LOG_WARNING("No classroom found to delete.");
+        return;
+    }
+    whenFinished(network()->orbethDeleteClassroom(classroomId), this, [this, classroomId](const HttpResponse& response) {
+        if (response.httpCode != 204) {
+            LOG_WARNING("Failed to delete classroom!");
+            return;
+        }
+        if (ClassroomLayoutModel* layout = library.take(classroomId))
+            layout->deleteLater();
+        emit classroomsChanged();
+    });
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "HttpResponse.h"
+
+#include <QObject>
+#include <QPointer>
+
+class ClassroomLayoutModel;
+class OverlayMessageManager;
+class RoutableBlock;
+
+// Routing over one classroom: opens every pod, makes and removes routes on the
+// user's commands, sends overlays and banners, and checks screen keys.
+class RoutingSession : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(ClassroomLayoutModel* layout READ currentLayout CONSTANT)
+    Q_PROPERTY(OverlayMessageManager* overlayMessageManager READ overlayMessageManager CONSTANT)
+    Q_PROPERTY(QList<QObject*> routingLines READ routingLinesModel NOTIFY routingLinesChanged)
+public:
+    explicit RoutingSession(QObject* parent = nullptr);
+
+    ClassroomLayoutModel* currentLayout() const;
+    OverlayMessageManager* overlayMessageManager() const { return m_overlayMessageManager; }
+    QList<QObject*> routingLinesModel() const;
+
+    Q_INVOKABLE void startSession(const QString& newClassroomId, bool resetBanners, bool fromReset);
+    Q_INVOKABLE void endSession();
+    Q_INVOKABLE bool isSessionActive() const;
+    Q_INVOKABLE void addRouteLine(int sinkIndex, int sourceIndex);
+    Q_INVOKABLE void removeRouteLine(int sourceIndex, int sinkIndex, const QString& lineIndex);
+    Q_INVOKABLE void routeBlockToAll(int sourceIndex);
+    Q_INVOKABLE void routePrimaryToAll();
+    Q_INVOKABLE void removeAllRoutes(bool alsoPrimary, bool fromReset);
+    Q_INVOKABLE void removeAllRoutesFromBlock(int blockIndex);
+    Q_INVOKABLE void reset();
+    Q_INVOKABLE void showOverlay(const QString& overlayMessage, bool fromReset);
+    Q_INVOKABLE void resetOverlay();
+    Q_INVOKABLE void toggleRoutingBanners();
+    Q_INVOKABLE bool isShowRoutingBanners() const;
+    Q_INVOKABLE bool isPasswordRequiredOnExit() const;
+    Q_INVOKABLE void verifyScreenkeyOnPods(const QString& enteredScreenkey);
+
+signals:
+    void routingLinesChanged();
+    void screenkeyAccepted();
+    void screenkeyRejected();
+
+private slots:
+    void screenkeyResponse(HttpResponse response);
+
+private:
+    // Team blocks in list order, then the primary display when there is one and it is wanted.
+    QList<RoutableBlock*> blocks(bool withPrimary = true) const;
+    RoutableBlock* block(int index) const;
+    void followRoutes(bool follow);
+    // Queues a barrier when `since` (a pod request count) shows that calls went out,
+    // so later connects wait for what was just sent.
+    void flushIfIssuedSince(int since);
+
+    QPointer<ClassroomLayoutModel> layout; // owned by the library
+    ClassroomLayoutModel* placeholderLayout;
+    bool screenkeyAcceptedFlag = false;
+    int screenkeyChecksSent = 0;
+    int screenkeyAnswers = 0;
+    int screenkeyRound = 0; // answers of an earlier verification are ignored
+    bool showBanners = true;
+    OverlayMessageManager* m_overlayMessageManager;
+};

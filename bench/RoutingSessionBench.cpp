@@ -1,0 +1,127 @@
+// Routing against simulated pods with 20 ms of latency each: how close the session
+// start comes to its floor of two round trips, and what route churn costs.
+#include "AppFixture.h"
+#include "ClassroomLayoutModel.h"
+#include "ClassroomPrimaryDisplay.h"
+#include "Globals.h"
+#include "RoutingSession.h"
+#include "TeamBlock.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTest>
+#include <spdlog/sinks/null_sink.h>
+#include <spdlog/spdlog.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int latencyMs = 20;
+constexpr int floorMs = 2 * latencyMs; // versions, then configures
+
+long residentKiB()
+{
+    QFile statm("/proc/self/statm");
+    statm.open(QIODevice::ReadOnly);
+    return statm.readAll().split(' ').value(1).toLong() * 4;
+}
+
+// A classroom whose tables use the simulator's pods; the last pod is the front display.
+QString createClassroom(AppFixture& app, int pods)
+{
+    ClassroomLayoutModel layout;
+    layout.setClassroomName(QString("Bench %1").arg(pods));
+    for (int pod = 0; pod + 1 < pods; ++pod) {
+        const int index = layout.addTeamBlock(pod, 0, "Display");
+        layout.routableBlock(index)->setDisplayAddress(app.simulator.podAddress(pod));
+        layout.routableBlock(index)->setDisplayColor("#336699");
+    }
+    layout.addPrimaryDisplay(0, 100);
+    layout.primaryDisplay()->setDisplayAddress(app.simulator.podAddress(pods - 1));
+    return app.createClassroom(layout.toJson());
+}
+
+bool allConnected(RoutingSession& session)
+{
+    ClassroomLayoutModel* layout = session.currentLayout();
+    const auto& blocks = layout->teamBlocks();
+    return layout->primaryDisplay()->isConnected()
+        && std::all_of(blocks.begin(), blocks.end(), [](TeamBlock* block) { return block->isConnected(); });
+}
+
+double sessionStartMs(AppFixture& app, const QString& classroomId)
+{
+    RoutingSession session;
+    QElapsedTimer clock;
+    clock.start();
+    session.startSession(classroomId, true, false);
+    QTest::qWaitFor([&] { return allConnected(session); }, 30000);
+    const double elapsed = clock.nsecsElapsed() / 1e6;
+    session.endSession();
+    QTest::qWait(200);
+    return elapsed;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QUICK_BACKEND", "software");
+    QGuiApplication application(argc, argv);
+
+    AppFixture app({ "--pods", "200", "--latency-ms", QString::number(latencyMs) });
+    if (!app.start() || !app.signInAsEditor()) {
+        std::fprintf(stderr, "could not start the app against the simulator: %s\n", qPrintable(app.errorString()));
+        return 1;
+    }
+    // Measure routing, not log output.
+    spdlog::default_logger()->sinks().clear();
+    spdlog::default_logger()->sinks().push_back(std::make_shared<spdlog::sinks::null_sink_mt>());
+
+    QMap<int, QString> classrooms;
+    for (int pods : { 10, 50, 200 })
+        classrooms[pods] = createClassroom(app, pods);
+    app.refreshLibrary();
+
+    std::printf("session start until every pod is connected (floor: two round trips = %d ms)\n", floorMs);
+    for (int pods : { 10, 50, 200 }) {
+        const double ms = sessionStartMs(app, classrooms[pods]);
+        std::printf("  %3d pods: %7.1f ms, ratio to floor %.2f\n", pods, ms, ms / floorMs);
+    }
+
+    RoutingSession session;
+    session.startSession(classrooms[50], true, false);
+    QTest::qWaitFor([&] { return allConnected(session); }, 30000);
+    QElapsedTimer clock;
+    clock.start();
+    session.routePrimaryToAll(); // no table shares yet, so no fixed wait
+    const auto lines = session.routingLinesModel();
+    QTest::qWaitFor([&] {
+        return std::all_of(lines.begin(), lines.end(), [](QObject* line) { return line->property("isConnectionAlive").toBool(); });
+    }, 30000);
+    std::printf("primary to all, 50 pods: %.1f ms until every route is alive (ratio to one round trip %.2f)\n",
+        clock.nsecsElapsed() / 1e6, clock.nsecsElapsed() / 1e6 / latencyMs);
+    session.removeAllRoutes(true, false);
+
+    constexpr int cycles = 1000;
+    QTest::qWait(500);
+    const long before = residentKiB();
+    clock.restart();
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        session.addRouteLine(1, 0);
+        auto* line = session.routingLinesModel().value(0);
+        QTest::qWaitFor([&] { return line && line->property("isConnectionAlive").toBool(); }, 5000);
+        session.removeRouteLine(0, 1, line ? line->property("lineIndex").toString() : QString());
+    }
+    const double perCycle = clock.nsecsElapsed() / 1e6 / cycles;
+    QTest::qWait(1000);
+    const long after = residentKiB();
+    std::printf("%d route add/remove cycles: %.2f ms per cycle (ratio to one round trip %.2f); "
+                "resident memory %ld KiB before, %ld KiB after (%+ld KiB)\n",
+        cycles, perCycle, perCycle / latencyMs, before, after, after - before);
+    session.endSession();
+    return 0;
+}

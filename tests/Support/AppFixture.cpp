@@ -1,0 +1,68 @@
+#include "AppFixture.h"
+
+#include "ClassroomLayoutManager.h"
+#include "Deployment.h"
+#include "Globals.h"
+#include "NetworkManager.h"
+#include "StateManager.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+AppFixture::AppFixture(QStringList simulatorArguments)
+    : simulator(std::move(simulatorArguments))
+{
+}
+
+bool AppFixture::start()
+{
+    if (!simulator.start())
+        return false;
+    Deployment& deployment = Deployment::current();
+    deployment.authUrl = simulator.authUrl();
+    deployment.backendUrl = simulator.backendUrl();
+    deployment.authClaim = simulator.authClaim();
+    deployment.analyticsUrl = simulator.analyticsUrl();
+    Globals::getInstance().initialize();
+    return Globals::getInstance().stateManager()->isInterfaceLoaded();
+}
+
+bool AppFixture::signIn(const QString& email, const QString& password, bool remember)
+{
+    StateManager* state = Globals::getInstance().stateManager();
+    QSignalSpy succeeded(state, &StateManager::loginSuccess);
+    QSignalSpy failed(state, &StateManager::loginFailure);
+    QSignalSpy screenkeyKnown(state, &StateManager::isScreenkeyEnabledChanged);
+    state->performLogin(email, password, remember);
+    if (!QTest::qWaitFor([&] { return !succeeded.isEmpty() || !failed.isEmpty(); }, 20000) || succeeded.isEmpty())
+        return false;
+    // Signed in once the feature flag has answered too.
+    return QTest::qWaitFor([&] { return !screenkeyKnown.isEmpty(); }, 20000);
+}
+
+void AppFixture::signOut()
+{
+    if (Globals::getInstance().networkManager()->isLoggedIn())
+        Globals::getInstance().stateManager()->performLogout();
+}
+
+bool AppFixture::refreshLibrary()
+{
+    ClassroomLayoutManager* library = Globals::getInstance().classroomLayoutManager();
+    QSignalSpy succeeded(library, &ClassroomLayoutManager::orbethRequestSuccess);
+    QSignalSpy failed(library, &ClassroomLayoutManager::orbethRequestFailure);
+    library->refreshClassroomList();
+    return QTest::qWaitFor([&] { return !succeeded.isEmpty() || !failed.isEmpty(); }, 20000) && !succeeded.isEmpty();
+}
+
+QString AppFixture::createClassroom(const QJsonObject& document)
+{
+    NetworkManager* network = Globals::getInstance().networkManager();
+    HttpRequest* request = network->orbethPostNewClassroom(QString::fromUtf8(QJsonDocument(document).toJson()));
+    if (!request)
+        return {};
+    QSignalSpy done(request, &HttpRequest::finished);
+    if (!done.wait(20000))
+        return {};
+    return QJsonDocument::fromJson(done.first().first().value<HttpResponse>().data).object().value("id").toString();
+}
