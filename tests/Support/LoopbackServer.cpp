@@ -16,6 +16,8 @@ LoopbackServer::LoopbackServer()
     // Replies go out in more than one write; without this, Nagle holds each one back.
     server->set_tcp_nodelay(true);
     server->set_keep_alive_max_count(1000);
+    // Stopping waits for idle keep-alive connections to time out; keep that short.
+    server->set_keep_alive_timeout(1);
     // Idle keep-alive connections each hold a worker; several clients at once need more than the default.
     server->new_task_queue = [] { return new httplib::ThreadPool(32); };
     server->set_payload_max_length(64 * 1024 * 1024);
@@ -43,6 +45,9 @@ LoopbackServer::LoopbackServer()
     server->Delete(any, handle);
     port = server->bind_to_any_port("127.0.0.1");
     thread = std::thread([this] { server->listen_after_bind(); });
+    // Stopping a server that is not listening yet would leave its thread running forever.
+    while (!server->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 LoopbackServer::~LoopbackServer()

@@ -63,19 +63,19 @@ class LayoutModelTest : public QObject {
         model.setClassroomId("room-1");
         model.setClassroomName("Lab");
         model.addPrimaryDisplay(480, 40);
-        model.primaryDisplay()->setDisplayAddress("10.0.0.5");
+        model.primaryDisplay()->setDisplayAddress("127.0.0.1:1805");
         for (int i = 0; i < 3; ++i)
             model.addTeamBlock(100 + 300 * i, 200, "DisplayYellow");
         TeamBlock* a = model.teamBlocks()[0];
         a->setDisplayName("Team A");
-        a->setDisplayAddress("10.0.0.8");
+        a->setDisplayAddress("127.0.0.1:1808");
         a->setDisplayColor("#3fa9f5");
         a->setTeamTableIcon("RoundTableYellow");
         a->setTeamRotation(-15.25);
         a->setIsAudioSource(true);
         a->addFurniture(10, 20, "ChairRoundYellow", 1.0);
         a->addFurniture(30.125, 20, "ChairSquareYellow", 1.25);
-        model.teamBlocks()[2]->setDisplayAddress("10.0.0.9");
+        model.teamBlocks()[2]->setDisplayAddress("127.0.0.1:1809");
         model.addFurniture(900, 700, "DoorYellow", 1.5);
     }
 
@@ -350,7 +350,7 @@ private slots:
             log.count("info", "Classroom [room-1]: Setting audio source: blockIndex=[2] isEnabled=[true]"),
             1);
         QCOMPARE(model.countAudioSources(), 2);
-        QCOMPARE(model.toJson()["audioSources"], QJsonValue("10.0.0.5,10.0.0.9"));
+        QCOMPARE(model.toJson()["audioSources"], QJsonValue("127.0.0.1:1805,127.0.0.1:1809"));
 
         // Decoding sets the named blocks and leaves the others alone, even those without an address.
         model.setAudioSource(-1, false);
@@ -370,12 +370,12 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("encoded");
-        QTest::newRow("team") << "audi0s0urceteamAddress10.0.0.9"
-                              << "10.0.0.9";
+        QTest::newRow("team") << "audi0s0urceteamAddress127.0.0.1:1809"
+                              << "127.0.0.1:1809";
         QTest::newRow("primary") << "audi0s0urceprimary"
-                                 << "10.0.0.5";
+                                 << "127.0.0.1:1805";
         QTest::newRow("neither") << "audi0s0urcesomething"
-                                 << "10.0.0.8";
+                                 << "127.0.0.1:1808";
     }
 
     void legacyAudioSources()

@@ -11,7 +11,6 @@
 #include <QJsonObject>
 #include <QMetaProperty>
 #include <QSignalSpy>
-#include <QTcpSocket>
 #include <QTest>
 #include <cmath>
 #include <limits>
@@ -38,14 +37,8 @@ struct Pod {
 
     ~Pod()
     {
-        // The server waits out the keep-alive of every open connection before it stops.
+        // Closing the engine's idle connections lets the server stop without waiting them out.
         Globals::getInstance().networkManager()->findChild<QNetworkAccessManager*>()->clearConnectionCache();
-        // A server stopped before its listening thread runs never stops; one answered
-        // request proves it runs.
-        QTcpSocket socket;
-        socket.connectToHost("127.0.0.1", server.address().section(':', 1).toUShort());
-        socket.write("GET /ready HTTP/1.0\r\n\r\n");
-        socket.waitForReadyRead(3000);
     }
 
     QString address() const { return server.address(); }

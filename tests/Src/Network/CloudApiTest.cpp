@@ -14,9 +14,12 @@ class CloudApiTest : public QObject {
 
     LoopbackServer cloud;
 
-    LoopbackServer::Request send(HttpRequest* request, HttpResponse* response = nullptr)
+    // What the service received for the one call `build` makes, and what came back.
+    LoopbackServer::Request send(const std::function<HttpRequest*()>& build, HttpResponse* response = nullptr)
     {
         const int before = cloud.requestCount();
+        HttpRequest* request = build();
+        [&] { QVERIFY(request && request->apiTag.isEmpty()); }();
         QSignalSpy done(request, &HttpRequest::finished);
         [&] { QVERIFY(done.wait(3000)); }();
         if (response && !done.isEmpty())
@@ -41,7 +44,7 @@ private slots:
     void loginCarriesCredentialsButNoToken()
     {
         auto manager = signedIn();
-        const auto sent = send(manager->orbethLogin("a@b.c", "pässword"));
+        const auto sent = send([&] { return manager->orbethLogin("a@b.c", "pässword"); });
         QCOMPARE(sent.method, QString("POST"));
         QCOMPARE(sent.path, QString("/auth/v1/auth/token"));
         QVERIFY(!sent.hasHeader("Authorization"));
@@ -78,18 +81,17 @@ private slots:
         QFETCH(QByteArray, body);
         auto manager = signedIn();
         const QString text = QString::fromUtf8(body);
-        HttpRequest* request = call == "rooms" ? manager->orbethGetClassrooms()
-            : call == "newroom"                ? manager->orbethPostNewClassroom(text)
-            : call == "putroom"                ? manager->orbethPutUpdateClassroom("r1", text)
-            : call == "delroom"                ? manager->orbethDeleteClassroom("r1")
-            : call == "messages"               ? manager->orbethGetOverlayMessages()
-            : call == "newmsg"                 ? manager->orbethPostOverlayMessage(text)
-            : call == "putmsg"                 ? manager->orbethPutOverlayMessage("m1", text)
-            : call == "delmsg"                 ? manager->orbethDeleteOverlayMessage("m1")
-                                               : manager->orbethGetScreenkeyFeature();
-        QVERIFY(request);
-        QVERIFY(request->apiTag.isEmpty());
-        const auto sent = send(request);
+        const auto sent = send([&] {
+            return call == "rooms" ? manager->orbethGetClassrooms()
+                : call == "newroom"  ? manager->orbethPostNewClassroom(text)
+                : call == "putroom"  ? manager->orbethPutUpdateClassroom("r1", text)
+                : call == "delroom"  ? manager->orbethDeleteClassroom("r1")
+                : call == "messages" ? manager->orbethGetOverlayMessages()
+                : call == "newmsg"   ? manager->orbethPostOverlayMessage(text)
+                : call == "putmsg"   ? manager->orbethPutOverlayMessage("m1", text)
+                : call == "delmsg"   ? manager->orbethDeleteOverlayMessage("m1")
+                                     : manager->orbethGetScreenkeyFeature();
+        });
         QCOMPARE(sent.method, method);
         QCOMPARE(sent.path, "/backend" + path);
         QCOMPARE(sent.header("Authorization"), QByteArray("Bearer tok.en"));
@@ -121,10 +123,10 @@ private slots:
         auto manager = signedIn();
         cloud.setReply("POST", "/auth/v1/auth/token", { 403, "denied" });
         HttpResponse response;
-        send(manager->orbethLogin("a", "b"), &response);
+        send([&] { return manager->orbethLogin("a", "b"); }, &response);
         QCOMPARE(response.httpCode, 403);
         cloud.setReply("POST", "/backend/trellion/api/rooms", { 201, R"({"id":"n"})" });
-        send(manager->orbethPostNewClassroom("{}"), &response);
+        send([&] { return manager->orbethPostNewClassroom("{}"); }, &response);
         QCOMPARE(response.httpCode, 201);
         QCOMPARE(response.error, 0);
         QCOMPARE(response.data, QByteArray(R"({"id":"n"})"));

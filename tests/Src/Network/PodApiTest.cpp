@@ -13,10 +13,11 @@ class PodApiTest : public QObject {
     LoopbackServer pod;
     NetworkManager manager;
 
-    LoopbackServer::Request send(HttpRequest* request)
+    // What the pod received for the one call `build` makes.
+    LoopbackServer::Request send(const std::function<HttpRequest*()>& build)
     {
-        QSignalSpy done(request, &HttpRequest::finished);
         const int before = pod.requestCount();
+        QSignalSpy done(build(), &HttpRequest::finished);
         [&] { QVERIFY(done.wait(3000)); }();
         return pod.requests().value(before);
     }
@@ -58,13 +59,14 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QVariantMap, body);
         const QString a = pod.address();
-        HttpRequest* request = call == "connect" ? manager.connectPods(a, "127.0.0.1:5", "Shared from Ünïcode", "#FFFFFF", "#123456", true, true)
-            : call == "configure"                ? manager.configurePod(a, "T1 is sharing!", "#FFFFFF", "#654321")
-            : call == "overlay"                  ? manager.showOverlay(a, "", "#FFFFFF")
-            : call == "banners"                  ? manager.showRoutingBanners(a, false)
-            : call == "forwarding"               ? manager.enableFrameForwarding(a, true)
-                                                 : manager.podCheckScreenKey(a, "AB12");
-        const auto sent = send(request);
+        const auto sent = send([&] {
+            return call == "connect" ? manager.connectPods(a, "127.0.0.1:5", "Shared from Ünïcode", "#FFFFFF", "#123456", true, true)
+                : call == "configure" ? manager.configurePod(a, "T1 is sharing!", "#FFFFFF", "#654321")
+                : call == "overlay"   ? manager.showOverlay(a, "", "#FFFFFF")
+                : call == "banners"   ? manager.showRoutingBanners(a, false)
+                : call == "forwarding" ? manager.enableFrameForwarding(a, true)
+                                       : manager.podCheckScreenKey(a, "AB12");
+        });
         QCOMPARE(sent.method, method);
         QCOMPARE(sent.path, path);
         checkJsonHeaders(sent);
@@ -73,7 +75,7 @@ private slots:
 
     void connectPostTypeFollowsFullscreen()
     {
-        const auto sent = send(manager.connectPods(pod.address(), "s", "m", "#FFFFFF", "#000000", false, false));
+        const auto sent = send([&] { return manager.connectPods(pod.address(), "s", "m", "#FFFFFF", "#000000", false, false); });
         const QJsonObject body = QJsonDocument::fromJson(sent.body).object();
         QCOMPARE(body["post"].toString(), QString("NORMAL"));
         QCOMPARE(body["audio"].toBool(true), false);
@@ -97,11 +99,12 @@ private slots:
         QFETCH(QString, method);
         QFETCH(QString, path);
         const QString a = pod.address();
-        HttpRequest* request = call == "disconnect" ? manager.disconnectPod(a, "{g-1}")
-            : call == "terminate"                   ? manager.disconnectAll(a)
-            : call == "version"                     ? manager.requestServerVersion(a)
-                                                    : manager.queryDeviceId(a);
-        const auto sent = send(request);
+        const auto sent = send([&] {
+            return call == "disconnect" ? manager.disconnectPod(a, "{g-1}")
+                : call == "terminate"   ? manager.disconnectAll(a)
+                : call == "version"     ? manager.requestServerVersion(a)
+                                        : manager.queryDeviceId(a);
+        });
         QCOMPARE(sent.method, method);
         QCOMPARE(sent.path, path);
         QVERIFY(sent.body.isEmpty());

@@ -5,6 +5,8 @@
 #include "Settings/MdmInterface.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
@@ -67,6 +69,7 @@ private slots:
     void damagedStoreStillStarts()
     {
         QFile file(QSettings().fileName());
+        QVERIFY(QDir().mkpath(QFileInfo(file).path())); // a fresh home has no settings folder yet
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray::fromHex("00ff") + "\ncreateFirstTime=@Variant(\xff\x12)\nsavedUsername=a, b\n"
             + "frameForwarding=@ByteArray(\xff)\n[[[\n=\n");
