@@ -1,9 +1,20 @@
 #include "LogFile.h"
 
+#include "Logger.h"
+
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QStandardPaths>
 #include <spdlog/spdlog.h>
+
+void LogFile::startFresh()
+{
+    QCoreApplication::setOrganizationName("Norvane");
+    QCoreApplication::setApplicationName("Trellion");
+    QFile::remove(todaysPath());
+    SetupLogger();
+}
 
 QString LogFile::todaysPath()
 {

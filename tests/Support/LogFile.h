@@ -13,6 +13,8 @@ struct LogLine {
 };
 
 namespace LogFile {
+// The app's identity and a fresh log of today, as a start gives them.
+void startFresh();
 QString todaysPath();
 QList<LogLine> read(); // flushes the logger first
 QStringList messages();

@@ -63,10 +63,7 @@ class ManagedPreferencesTest : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("Norvane");
-        QCoreApplication::setApplicationName("Trellion");
-        QFile::remove(LogFile::todaysPath());
-        SetupLogger();
+        LogFile::startFresh();
     }
 
     void baseSourceEnforcesNothing()

@@ -45,10 +45,7 @@ class SettingsTest : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("Norvane");
-        QCoreApplication::setApplicationName("Trellion");
-        QFile::remove(LogFile::todaysPath());
-        SetupLogger();
+        LogFile::startFresh();
     }
 
     void init() { QSettings().clear(); }

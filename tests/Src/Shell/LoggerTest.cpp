@@ -12,10 +12,7 @@ class LoggerTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("Norvane");
-        QCoreApplication::setApplicationName("Trellion");
-        QFile::remove(LogFile::todaysPath());
-        SetupLogger();
+        LogFile::startFresh();
     }
 
     void firstLineNamesTheBasePath()
