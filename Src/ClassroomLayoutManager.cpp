@@ -13,7 +13,10 @@
 
 namespace {
 
-NetworkManager* network() { return Globals::getInstance().networkManager(); }
+NetworkManager* network()
+{
+    return Globals::getInstance().networkManager();
+}
 
 constexpr int stagingBlockIndex = -97;
 
@@ -69,7 +72,8 @@ void ClassroomLayoutManager::refreshClassroomList()
     whenFinished(network()->orbethGetClassrooms(), this, [this](const HttpResponse& response) {
         SessionStatistics* statistics = Globals::getInstance().sessionStatistics();
         if (response.httpCode != 200 || response.error != 0) {
-            LOG_WARNING("Orbeth call to fetch classrooms failed (httpCode {}, error {})", response.httpCode, response.error);
+            LOG_WARNING("Orbeth call to fetch classrooms failed (httpCode {}, error {})", response.httpCode,
+                response.error);
             statistics->orbethClassrooms(false, 0);
             emit orbethRequestFailure();
             return;
@@ -89,7 +93,8 @@ void ClassroomLayoutManager::createClassroom(const QString& classroomName, const
 {
     const QJsonObject document { { "name", classroomName }, { "roomnumber", classroomNumber },
         { "building", classroomBuilding }, { "roomtype", classroomType }, { "roomscale", 1.0 },
-        { "primarydisplay", QJsonObject { { "active", false }, { "id", RoutableBlock::generateInvalidId() } } },
+        { "primarydisplay",
+            QJsonObject { { "active", false }, { "id", RoutableBlock::generateInvalidId() } } },
         { "teamblocks", QJsonArray() }, { "furniture", QJsonArray() } };
     postClassroom(document, Origin::Created);
 }
@@ -134,13 +139,14 @@ void ClassroomLayoutManager::deleteClassroomLayout(const QString& classroomId)
         LOG_WARNING("No classroom found to delete.");
         return;
     }
-    whenFinished(network()->orbethDeleteClassroom(classroomId), this, [this, classroomId](const HttpResponse& response) {
-        if (response.httpCode != 204) {
-            LOG_WARNING("Failed to delete classroom!");
-            return;
-        }
-        if (ClassroomLayoutModel* layout = library.take(classroomId))
-            layout->deleteLater();
-        emit classroomsChanged();
-    });
+    whenFinished(network()->orbethDeleteClassroom(classroomId), this,
+        [this, classroomId](const HttpResponse& response) {
+            if (response.httpCode != 204) {
+                LOG_WARNING("Failed to delete classroom!");
+                return;
+            }
+            if (ClassroomLayoutModel* layout = library.take(classroomId))
+                layout->deleteLater();
+            emit classroomsChanged();
+        });
 }

@@ -22,7 +22,8 @@ SessionStatistics* statistics()
     return Globals::getInstance().sessionStatistics();
 }
 
-template <typename Item> QJsonArray toJsonArray(const QList<Item*>& items)
+template <typename Item>
+QJsonArray toJsonArray(const QList<Item*>& items)
 {
     QJsonArray array;
     for (const Item* item : items)

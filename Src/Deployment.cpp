@@ -14,7 +14,8 @@ struct Setting {
 const Setting settings[] = {
     { "auth-url", "TRELLION_AUTH_URL", "Authentication service base URL.", &Deployment::authUrl },
     { "backend-url", "TRELLION_BACKEND_URL", "Backend service base URL.", &Deployment::backendUrl },
-    { "auth-claim", "TRELLION_AUTH_CLAIM", "Key of the access token's authorization claim.", &Deployment::authClaim },
+    { "auth-claim", "TRELLION_AUTH_CLAIM", "Key of the access token's authorization claim.",
+        &Deployment::authClaim },
     { "analytics-url", "TRELLION_ANALYTICS_URL", "Analytics track URL, ending in /track/?data=.",
         &Deployment::analyticsUrl },
 };
@@ -31,8 +32,8 @@ Deployment& Deployment::current()
 void Deployment::addOptions(QCommandLineParser& parser)
 {
     for (const Setting& setting : settings)
-        parser.addOption({ setting.option, QString("%1 Overrides %2.").arg(setting.description, setting.environment),
-            "value" });
+        parser.addOption({ setting.option,
+            QString("%1 Overrides %2.").arg(setting.description, setting.environment), "value" });
 }
 
 void Deployment::apply(const QCommandLineParser& parser)

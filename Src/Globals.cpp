@@ -17,7 +17,10 @@ Globals& Globals::getInstance()
     return instance;
 }
 
-Globals::~Globals() { shutdown(); }
+Globals::~Globals()
+{
+    shutdown();
+}
 
 void Globals::initialize()
 {

@@ -16,7 +16,10 @@ LayoutEditingSession::LayoutEditingSession(QObject* parent)
 {
 }
 
-ClassroomLayoutModel* LayoutEditingSession::currentLayout() const { return layout ? layout.data() : placeholderLayout; }
+ClassroomLayoutModel* LayoutEditingSession::currentLayout() const
+{
+    return layout ? layout.data() : placeholderLayout;
+}
 
 void LayoutEditingSession::startSession(const QString& newClassroomId)
 {
@@ -44,7 +47,8 @@ void LayoutEditingSession::save()
     }
     LOG_INFO("Uploading classroom layout: id=[{}]", layout->classroomId());
     const QString body = QString::fromUtf8(QJsonDocument(layout->toJson()).toJson(QJsonDocument::Compact));
-    HttpRequest* request = Globals::getInstance().networkManager()->orbethPutUpdateClassroom(layout->classroomId(), body);
+    HttpRequest* request
+        = Globals::getInstance().networkManager()->orbethPutUpdateClassroom(layout->classroomId(), body);
     whenFinished(request, this, [this](const HttpResponse& response) {
         if (response.httpCode != 200) {
             LOG_ERROR("Failed to update room");

@@ -30,7 +30,8 @@ QString writeNumber(double value);
 double readNumber(const QJsonValue& value);
 
 // The objects of an owned list know their position: `Item::setIndex` is kept equal to it.
-template <typename Item> QList<QObject*> objects(const QList<Item*>& items)
+template <typename Item>
+QList<QObject*> objects(const QList<Item*>& items)
 {
     return QList<QObject*>(items.cbegin(), items.cend());
 }
@@ -45,7 +46,8 @@ void append(QList<Item*>& items, Item* item, QObject* owner, SetIndex setIndex)
 
 // Deletes the item on the next pass of the event loop and renumbers the rest;
 // false when `index` is out of range.
-template <typename Item, typename SetIndex> bool removeAt(QList<Item*>& items, int index, SetIndex setIndex)
+template <typename Item, typename SetIndex>
+bool removeAt(QList<Item*>& items, int index, SetIndex setIndex)
 {
     if (index < 0 || index >= items.size())
         return false;

@@ -1,12 +1,11 @@
 #include "Logger.h"
 
 #include <QStandardPaths>
+#include <cstdio>
+#include <cstring>
 #include <spdlog/pattern_formatter.h>
 #include <spdlog/sinks/daily_file_sink.h>
 #include <spdlog/sinks/stdout_color_sinks.h>
-
-#include <cstdio>
-#include <cstring>
 
 namespace Logging {
 
@@ -32,9 +31,13 @@ class SourceFileFlag : public spdlog::custom_flag_formatter {
 public:
     void format(const spdlog::details::log_msg& msg, const std::tm&, spdlog::memory_buf_t& dest) override
     {
-        fmt::format_to(std::back_inserter(dest), "{}:{}", msg.source.filename ? msg.source.filename : "", msg.source.line);
+        fmt::format_to(std::back_inserter(dest), "{}:{}", msg.source.filename ? msg.source.filename : "",
+            msg.source.line);
     }
-    std::unique_ptr<custom_flag_formatter> clone() const override { return std::make_unique<SourceFileFlag>(); }
+    std::unique_ptr<custom_flag_formatter> clone() const override
+    {
+        return std::make_unique<SourceFileFlag>();
+    }
 };
 
 class SourceFunctionFlag : public spdlog::custom_flag_formatter {
@@ -43,19 +46,23 @@ public:
     {
         fmt::format_to(std::back_inserter(dest), "{}", msg.source.funcname ? msg.source.funcname : "");
     }
-    std::unique_ptr<custom_flag_formatter> clone() const override { return std::make_unique<SourceFunctionFlag>(); }
+    std::unique_ptr<custom_flag_formatter> clone() const override
+    {
+        return std::make_unique<SourceFunctionFlag>();
+    }
 };
 
 } // namespace
 
 void SetupLogger()
 {
-    const QString basePath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Trellion.txt";
+    const QString basePath
+        = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Trellion.txt";
 
     std::vector<spdlog::sink_ptr> sinks;
     try {
-        sinks.push_back(std::make_shared<spdlog::sinks::daily_file_sink_mt>(
-            basePath.toStdString(), 0, 0, false, 0));
+        sinks.push_back(
+            std::make_shared<spdlog::sinks::daily_file_sink_mt>(basePath.toStdString(), 0, 0, false, 0));
     } catch (const spdlog::spdlog_ex& error) {
         // Without a log file the app still runs; the console keeps the record.
         std::fprintf(stderr, "Trellion: cannot open the log file %s (%s); logging to the console only\n",
@@ -96,5 +103,6 @@ void qLogHandler(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
     const char* file = context.file ? context.file : "<Unknown File>";
     const char* function = context.function ? context.function : "qml";
-    spdlog::log(spdlog::source_loc { file, context.line, function }, level, "{}", message.toLocal8Bit().toStdString());
+    spdlog::log(spdlog::source_loc { file, context.line, function }, level, "{}",
+        message.toLocal8Bit().toStdString());
 }

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 #include <spdlog/spdlog.h>
-
 #include <string>
 
 // QString arguments are written as UTF-8.
@@ -28,9 +27,9 @@ std::string sourceName(const char* path);
 // One static name per call site, so each line costs no string building.
 #define TRELLION_LOG(level, ...)                                                                             \
     spdlog::log(spdlog::source_loc { [] {                                                                    \
-                                         static const std::string name = Logging::sourceName(__FILE__);     \
-                                         return name.c_str();                                               \
-                                     }(),                                                                    \
+                                        static const std::string name = Logging::sourceName(__FILE__);       \
+                                        return name.c_str();                                                 \
+                                    }(),                                                                     \
                     __LINE__, __func__ },                                                                    \
         level, __VA_ARGS__)
 

@@ -5,7 +5,10 @@ LookinImage::LookinImage()
 {
 }
 
-LookinImage::~LookinImage() { shutdown(); }
+LookinImage::~LookinImage()
+{
+    shutdown();
+}
 
 void LookinImage::initialize()
 {
@@ -39,4 +42,7 @@ QPixmap LookinImage::pixmap(const QString& id) const
     return cached ? *cached : emptyPixmap;
 }
 
-QPixmap LookinImage::requestPixmap(const QString& id, QSize*, const QSize&) { return pixmap(id); }
+QPixmap LookinImage::requestPixmap(const QString& id, QSize*, const QSize&)
+{
+    return pixmap(id);
+}

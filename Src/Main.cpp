@@ -25,8 +25,9 @@ int main(int argc, char* argv[])
     SignalQuitter signalQuitter;
     Globals::getInstance().initialize();
 
-    LOG_INFO("SSL Information: doesSupportSsl=[{}] buildString=[{}] runString=[{}]", QSslSocket::supportsSsl(),
-        QSslSocket::sslLibraryBuildVersionString(), QSslSocket::sslLibraryVersionString());
+    LOG_INFO("SSL Information: doesSupportSsl=[{}] buildString=[{}] runString=[{}]",
+        QSslSocket::supportsSsl(), QSslSocket::sslLibraryBuildVersionString(),
+        QSslSocket::sslLibraryVersionString());
 
     if (parser.isSet(selfTest)) {
         QTimer::singleShot(250, &app, [] {

@@ -10,8 +10,7 @@ class QNetworkReply;
 
 // Sends batches of usage events to the analytics track endpoint, fire and forget.
 // After more than `errorLimit` failures in a row it stays off for the process's life.
-class MixpanelManager : public QObject
-{
+class MixpanelManager : public QObject {
     Q_OBJECT
 public:
     static constexpr int errorLimit = 10;

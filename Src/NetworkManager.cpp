@@ -2,8 +2,8 @@
 
 #include "Deployment.h"
 #include "Globals.h"
-#include "LookinImage.h"
 #include "Logger.h"
+#include "LookinImage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,7 +17,10 @@ namespace {
 const char* const requestProperty = "NetworkRequest";
 const QString flushTag = QStringLiteral("FLUSH");
 
-bool isApiTag(const QString& tag) { return tag.startsWith(QLatin1String("API")); }
+bool isApiTag(const QString& tag)
+{
+    return tag.startsWith(QLatin1String("API"));
+}
 
 // An unset base URL leaves a relative URL, which the access manager refuses at
 // once without touching the network; the warning says which setting is missing.
@@ -87,7 +90,8 @@ void NetworkManager::issueQueuedPodApiRequest()
     }
     while (!podRequestQueue.isEmpty()) {
         HttpRequest* request = podRequestQueue.takeFirst();
-        LOG_INFO("Pod: Sending pod request {} to {}", request->apiTag, request->networkRequest.url().toString());
+        LOG_INFO(
+            "Pod: Sending pod request {} to {}", request->apiTag, request->networkRequest.url().toString());
         if (request->apiTag != flushTag) {
             if (isApiTag(request->apiTag))
                 ++apiRequestsInFlight;
@@ -105,7 +109,10 @@ void NetworkManager::issueQueuedPodApiRequest()
     }
 }
 
-void NetworkManager::issueOrbethRequest(HttpRequest* request) { send(request, cloudRequestTimeoutMs); }
+void NetworkManager::issueOrbethRequest(HttpRequest* request)
+{
+    send(request, cloudRequestTimeoutMs);
+}
 
 QNetworkReply* NetworkManager::send(HttpRequest* request, int timeoutMs)
 {
@@ -137,7 +144,8 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
         return;
     }
 
-    LOG_INFO("Pod: Receiving pod reply {} from {}", request->apiTag, request->networkRequest.url().toString());
+    LOG_INFO(
+        "Pod: Receiving pod reply {} from {}", request->apiTag, request->networkRequest.url().toString());
     HttpResponse response;
     response.error = reply->error();
     response.httpCode = httpCode;
@@ -227,7 +235,8 @@ HttpRequest* NetworkManager::disconnectAll(const QString& address)
 HttpRequest* NetworkManager::showOverlay(const QString& address, const QString& text, const QString& color)
 {
     currentOverlayText = text;
-    return queuePodCall("API_OVERLAY", "POST", podApi(address) + "/overlaytext", { { "text", text }, { "color", color } });
+    return queuePodCall(
+        "API_OVERLAY", "POST", podApi(address) + "/overlaytext", { { "text", text }, { "color", color } });
 }
 
 HttpRequest* NetworkManager::showRoutingBanners(const QString& address, bool show)
@@ -260,8 +269,8 @@ HttpRequest* NetworkManager::podCheckScreenKey(const QString& address, const QSt
 
 HttpRequest* NetworkManager::orbethLogin(const QString& email, const QString& password)
 {
-    const QString body
-        = QString::fromUtf8(QJsonDocument(QJsonObject { { "email", email }, { "password", password } }).toJson());
+    const QString body = QString::fromUtf8(
+        QJsonDocument(QJsonObject { { "email", email }, { "password", password } }).toJson());
     auto* request = new HttpRequest(this);
     request->networkRequest.setUrl(QUrl(baseUrl(authServiceUrl, "TRELLION_AUTH_URL") + "/v1/auth/token"));
     addJsonHeaders(request->networkRequest, body);
@@ -287,7 +296,10 @@ HttpRequest* NetworkManager::sendBackendCall(const QString& verb, const QString&
     return request;
 }
 
-HttpRequest* NetworkManager::orbethGetClassrooms() { return sendBackendCall("GET", "/trellion/api/rooms"); }
+HttpRequest* NetworkManager::orbethGetClassrooms()
+{
+    return sendBackendCall("GET", "/trellion/api/rooms");
+}
 
 HttpRequest* NetworkManager::orbethPostNewClassroom(const QString& layoutJson)
 {
@@ -304,7 +316,10 @@ HttpRequest* NetworkManager::orbethDeleteClassroom(const QString& classroomId)
     return sendBackendCall("DELETE", "/trellion/api/rooms/" + classroomId);
 }
 
-HttpRequest* NetworkManager::orbethGetOverlayMessages() { return sendBackendCall("GET", "/trellion/api/user_messages"); }
+HttpRequest* NetworkManager::orbethGetOverlayMessages()
+{
+    return sendBackendCall("GET", "/trellion/api/user_messages");
+}
 
 HttpRequest* NetworkManager::orbethPostOverlayMessage(const QString& messageJson)
 {
@@ -321,7 +336,10 @@ HttpRequest* NetworkManager::orbethDeleteOverlayMessage(const QString& messageId
     return sendBackendCall("DELETE", "/trellion/api/user_messages/" + messageId);
 }
 
-HttpRequest* NetworkManager::orbethGetScreenkeyFeature() { return sendBackendCall("GET", "/trellion/api/screenkey"); }
+HttpRequest* NetworkManager::orbethGetScreenkeyFeature()
+{
+    return sendBackendCall("GET", "/trellion/api/screenkey");
+}
 
 // ---- Snapshots ----
 

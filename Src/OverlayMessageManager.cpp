@@ -11,9 +11,15 @@
 
 namespace {
 
-QString compact(const QJsonObject& object) { return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)); }
+QString compact(const QJsonObject& object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
 
-NetworkManager* network() { return Globals::getInstance().networkManager(); }
+NetworkManager* network()
+{
+    return Globals::getInstance().networkManager();
+}
 
 } // namespace
 
@@ -60,15 +66,17 @@ void OverlayMessageManager::addMessage(
 {
     if (message.isEmpty() || customMessages.size() >= maximumCustomMessages)
         return;
-    const QJsonObject body { { "message", message }, { "icon", iconName }, { "type", iconType }, { "text", iconText } };
-    whenFinished(network()->orbethPostOverlayMessage(compact(body)), this, [this](const HttpResponse& response) {
-        if (response.httpCode != 201) {
-            LOG_ERROR("Failed to create overlay message!");
-            return;
-        }
-        Globals::getInstance().sessionStatistics()->createCustom();
-        retrieveMessagesFromOrbeth();
-    });
+    const QJsonObject body { { "message", message }, { "icon", iconName }, { "type", iconType },
+        { "text", iconText } };
+    whenFinished(
+        network()->orbethPostOverlayMessage(compact(body)), this, [this](const HttpResponse& response) {
+            if (response.httpCode != 201) {
+                LOG_ERROR("Failed to create overlay message!");
+                return;
+            }
+            Globals::getInstance().sessionStatistics()->createCustom();
+            retrieveMessagesFromOrbeth();
+        });
 }
 
 void OverlayMessageManager::removeMessage(const QString& messageId)
@@ -77,21 +85,22 @@ void OverlayMessageManager::removeMessage(const QString& messageId)
         LOG_ERROR("Could not find message to delete: id=[{}]", messageId);
         return;
     }
-    whenFinished(network()->orbethDeleteOverlayMessage(messageId), this, [this](const HttpResponse& response) {
-        if (response.httpCode != 204) {
-            LOG_ERROR("Failed to delete overlay message!");
-            return;
-        }
-        Globals::getInstance().sessionStatistics()->removeCustom();
-        retrieveMessagesFromOrbeth();
-    });
+    whenFinished(
+        network()->orbethDeleteOverlayMessage(messageId), this, [this](const HttpResponse& response) {
+            if (response.httpCode != 204) {
+                LOG_ERROR("Failed to delete overlay message!");
+                return;
+            }
+            Globals::getInstance().sessionStatistics()->removeCustom();
+            retrieveMessagesFromOrbeth();
+        });
 }
 
 void OverlayMessageManager::saveMessages()
 {
     for (OverlayMessage* message : qAsConst(customMessages)) {
-        whenFinished(network()->orbethPutOverlayMessage(message->messageId(), compact(message->toJson())), this,
-            [](const HttpResponse& response) {
+        whenFinished(network()->orbethPutOverlayMessage(message->messageId(), compact(message->toJson())),
+            this, [](const HttpResponse& response) {
                 if (response.httpCode != 200)
                     LOG_ERROR("Failed to update overlay message!");
             });

@@ -16,7 +16,8 @@ public:
 
     Q_INVOKABLE void retrieveMessagesFromOrbeth();
     Q_INVOKABLE void saveMessages();
-    Q_INVOKABLE void addMessage(const QString& message, const QString& iconName, bool iconType, const QString& iconText);
+    Q_INVOKABLE void addMessage(
+        const QString& message, const QString& iconName, bool iconType, const QString& iconText);
     Q_INVOKABLE void removeMessage(const QString& messageId);
     int getNumberMessages() const { return customMessages.size(); }
     QList<QObject*> messagesModel() const;

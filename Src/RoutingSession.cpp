@@ -17,8 +17,14 @@ namespace {
 constexpr int primaryIndex = -1;
 const QString eyesUpFront = QStringLiteral("Eyes Up Front");
 
-NetworkManager* network() { return Globals::getInstance().networkManager(); }
-SessionStatistics* statistics() { return Globals::getInstance().sessionStatistics(); }
+NetworkManager* network()
+{
+    return Globals::getInstance().networkManager();
+}
+SessionStatistics* statistics()
+{
+    return Globals::getInstance().sessionStatistics();
+}
 
 } // namespace
 
@@ -29,7 +35,10 @@ RoutingSession::RoutingSession(QObject* parent)
 {
 }
 
-ClassroomLayoutModel* RoutingSession::currentLayout() const { return layout ? layout.data() : placeholderLayout; }
+ClassroomLayoutModel* RoutingSession::currentLayout() const
+{
+    return layout ? layout.data() : placeholderLayout;
+}
 
 QList<RoutableBlock*> RoutingSession::blocks(bool withPrimary) const
 {
@@ -43,7 +52,10 @@ QList<RoutableBlock*> RoutingSession::blocks(bool withPrimary) const
     return result;
 }
 
-RoutableBlock* RoutingSession::block(int index) const { return layout ? layout->routableBlock(index) : nullptr; }
+RoutableBlock* RoutingSession::block(int index) const
+{
+    return layout ? layout->routableBlock(index) : nullptr;
+}
 
 QList<QObject*> RoutingSession::routingLinesModel() const
 {
@@ -53,7 +65,10 @@ QList<QObject*> RoutingSession::routingLinesModel() const
     return lines;
 }
 
-bool RoutingSession::isSessionActive() const { return layout && !routingLinesModel().isEmpty(); }
+bool RoutingSession::isSessionActive() const
+{
+    return layout && !routingLinesModel().isEmpty();
+}
 
 void RoutingSession::followRoutes(bool follow)
 {
@@ -62,7 +77,8 @@ void RoutingSession::followRoutes(bool follow)
             connect(source, &RoutableBlock::outgoingRoutesChanged, this, &RoutingSession::routingLinesChanged,
                 Qt::UniqueConnection);
         else
-            disconnect(source, &RoutableBlock::outgoingRoutesChanged, this, &RoutingSession::routingLinesChanged);
+            disconnect(
+                source, &RoutableBlock::outgoingRoutesChanged, this, &RoutingSession::routingLinesChanged);
     }
 }
 
@@ -75,7 +91,8 @@ void RoutingSession::flushIfIssuedSince(int since)
 void RoutingSession::startSession(const QString& newClassroomId, bool resetBanners, bool fromReset)
 {
     LOG_INFO("Starting routing session: newClassroomId=[{}]", newClassroomId);
-    ClassroomLayoutModel* found = Globals::getInstance().classroomLayoutManager()->classroomLayout(newClassroomId);
+    ClassroomLayoutModel* found
+        = Globals::getInstance().classroomLayoutManager()->classroomLayout(newClassroomId);
     if (!found) {
         LOG_ERROR("No classroom to route: newClassroomId=[{}]", newClassroomId);
         return;
@@ -123,7 +140,8 @@ void RoutingSession::addRouteLine(int sinkIndex, int sourceIndex)
     RoutableBlock* source = block(sourceIndex);
     RoutableBlock* sink = block(sinkIndex);
     if (!source || !sink) {
-        LOG_ERROR("Could not create a new line. One of the blocks does not exist: sourceIndex=[{}] sinkIndex=[{}]",
+        LOG_ERROR(
+            "Could not create a new line. One of the blocks does not exist: sourceIndex=[{}] sinkIndex=[{}]",
             sourceIndex, sinkIndex);
         return;
     }
@@ -144,7 +162,8 @@ void RoutingSession::removeRouteLine(int sourceIndex, int sinkIndex, const QStri
 {
     RoutableBlock* source = block(sourceIndex);
     if (!source) {
-        LOG_ERROR("No source block found to remove line: sourceIndex=[{}] lineIndex=[{}]", sourceIndex, lineIndex);
+        LOG_ERROR(
+            "No source block found to remove line: sourceIndex=[{}] lineIndex=[{}]", sourceIndex, lineIndex);
         return;
     }
     RoutableBlock* sink = block(sinkIndex);
@@ -174,7 +193,8 @@ void RoutingSession::routePrimaryToAll()
     LOG_INFO("EVENT: Primary to all");
     statistics()->primaryToAll();
     const QList<RoutableBlock*> teamBlocks = blocks(false);
-    if (std::any_of(teamBlocks.begin(), teamBlocks.end(), [](RoutableBlock* b) { return b->hasOutgoingRoutes(); })) {
+    if (std::any_of(
+            teamBlocks.begin(), teamBlocks.end(), [](RoutableBlock* b) { return b->hasOutgoingRoutes(); })) {
         removeAllRoutes(false, false);
         LOG_INFO("Sleeping to allow disconnects to complete before making new connections!");
         network()->sleep(1);
@@ -266,9 +286,15 @@ void RoutingSession::toggleRoutingBanners()
     statistics()->toggleBanners(showBanners);
 }
 
-bool RoutingSession::isShowRoutingBanners() const { return !layout || showBanners; }
+bool RoutingSession::isShowRoutingBanners() const
+{
+    return !layout || showBanners;
+}
 
-bool RoutingSession::isPasswordRequiredOnExit() const { return layout && layout->isPasswordRequiredOnExit(); }
+bool RoutingSession::isPasswordRequiredOnExit() const
+{
+    return layout && layout->isPasswordRequiredOnExit();
+}
 
 void RoutingSession::verifyScreenkeyOnPods(const QString& enteredScreenkey)
 {

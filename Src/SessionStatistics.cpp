@@ -28,8 +28,7 @@ MixpanelManager* uploader()
 }
 
 // The user switches events mention; the defaults stand in where there are no settings.
-struct UserSwitches
-{
+struct UserSwitches {
     bool passwordLogout = false;
     bool fullscreenPrimaryPosts = true;
 };

@@ -12,8 +12,7 @@ class RoutableBlock;
 // The usage event log: every event the system records is built here, appended at
 // once to the events file, and uploaded in one batch at sign-in, at sign-out and
 // when the file has gone stale. People and classrooms appear only as name-based UUIDs.
-class SessionStatistics : public QObject
-{
+class SessionStatistics : public QObject {
     Q_OBJECT
 public:
     static constexpr int reportIntervalMs = 3600000;

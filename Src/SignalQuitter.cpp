@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
-
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>

@@ -26,9 +26,13 @@
 
 namespace {
 
-const QString invalidPermissions = QStringLiteral("Invalid Account Permissions, please contact your Trellion Admin.");
+const QString invalidPermissions
+    = QStringLiteral("Invalid Account Permissions, please contact your Trellion Admin.");
 
-NetworkManager* network() { return Globals::getInstance().networkManager(); }
+NetworkManager* network()
+{
+    return Globals::getInstance().networkManager();
+}
 
 void registerQmlTypes()
 {
@@ -52,7 +56,8 @@ QJsonObject tokenPayload(const QString& piece)
 
 bool hasPermission(const QJsonArray& permissions, const QString& wanted)
 {
-    return std::any_of(permissions.begin(), permissions.end(), [&](const QJsonValue& p) { return p.toString() == wanted; });
+    return std::any_of(
+        permissions.begin(), permissions.end(), [&](const QJsonValue& p) { return p.toString() == wanted; });
 }
 
 } // namespace
@@ -93,9 +98,15 @@ void StateManager::shutdown()
     initialized = false;
 }
 
-bool StateManager::isInterfaceLoaded() const { return engine && !engine->rootObjects().isEmpty(); }
+bool StateManager::isInterfaceLoaded() const
+{
+    return engine && !engine->rootObjects().isEmpty();
+}
 
-QString StateManager::appVersion() const { return QCoreApplication::applicationVersion(); }
+QString StateManager::appVersion() const
+{
+    return QCoreApplication::applicationVersion();
+}
 
 void StateManager::setCanUserEdit(bool newValue)
 {
@@ -111,16 +122,19 @@ void StateManager::performLogin(const QString& user, const QString& password, bo
     whenFinished(network()->orbethLogin(user, password), this,
         [this, user, shouldRememberUser](const HttpResponse& response) {
             if (response.httpCode == 200) {
-                const QString token = QJsonDocument::fromJson(response.data).object().value("access_token").toString();
+                const QString token
+                    = QJsonDocument::fromJson(response.data).object().value("access_token").toString();
                 Globals::getInstance().settings()->setSavedUsername(shouldRememberUser ? user : QString());
                 Globals::getInstance().sessionStatistics()->login(
                     QUuid::createUuidV3(QUuid(), user.toUtf8()).toString());
                 parseAccessToken(user, token);
                 return;
             }
-            LOG_ERROR("Login failure: httpCode=[{}] data=[{}]", response.httpCode, QString::fromUtf8(response.data));
+            LOG_ERROR("Login failure: httpCode=[{}] data=[{}]", response.httpCode,
+                QString::fromUtf8(response.data));
             emit loginFailure(response.httpCode == 403
-                    ? "Invalid email or password.\nTo reset your password, please contact your Trellion Admin."
+                    ? "Invalid email or password.\nTo reset your password, please contact your Trellion "
+                      "Admin."
                     : "There was a problem logging in.\nPlease check your network connection and try again.");
         });
 }
@@ -133,8 +147,11 @@ void StateManager::parseAccessToken(const QString& user, const QString& accessTo
         emit loginFailure(invalidPermissions);
         return;
     }
-    const QJsonArray permissions
-        = tokenPayload(pieces[1]).value(Deployment::current().authClaim).toObject().value("permissions").toArray();
+    const QJsonArray permissions = tokenPayload(pieces[1])
+                                       .value(Deployment::current().authClaim)
+                                       .toObject()
+                                       .value("permissions")
+                                       .toArray();
     if (!hasPermission(permissions, "read:trellion:rooms")) {
         LOG_ERROR("Login failure: missing read permissions on account");
         emit loginFailure(invalidPermissions);
@@ -169,7 +186,8 @@ void StateManager::performTestLogout(const QString& password)
             emit testLogoutSuccess();
             return;
         }
-        LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode, QString::fromUtf8(response.data));
+        LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode,
+            QString::fromUtf8(response.data));
         emit testLogoutFailure();
     });
 }

@@ -52,8 +52,8 @@ QByteArray library()
                 { "roomtype", "rectangle" }, { "roomscale", 0.85 }, { "requirePasswordOnExit", false },
                 { "showRoutingBanners", true }, { "audioSources", QString("10.%1.0.1").arg(c % 250) },
                 { "primarydisplay",
-                    QJsonObject { { "active", true }, { "x", 480 }, { "y", 40 }, { "address", "127.0.0.1:1805" },
-                        { "id", "Pod_front" } } },
+                    QJsonObject { { "active", true }, { "x", 480 }, { "y", 40 },
+                        { "address", "127.0.0.1:1805" }, { "id", "Pod_front" } } },
                 { "teamblocks", teamBlocks }, { "furniture", QJsonArray { furnitureIcon(0) } } });
     }
     return QJsonDocument(classrooms).toJson(QJsonDocument::Compact);

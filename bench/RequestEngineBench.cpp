@@ -6,12 +6,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QNetworkReply>
-#include <spdlog/sinks/null_sink.h>
-#include <spdlog/spdlog.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <spdlog/sinks/null_sink.h>
+#include <spdlog/spdlog.h>
 
 namespace {
 
@@ -42,7 +41,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     // Measure the engine, not the console: lines go to a null sink.
-    spdlog::set_default_logger(std::make_shared<spdlog::logger>("bench", std::make_shared<spdlog::sinks::null_sink_mt>()));
+    spdlog::set_default_logger(
+        std::make_shared<spdlog::logger>("bench", std::make_shared<spdlog::sinks::null_sink_mt>()));
 
     LoopbackServer server;
     Deployment::current().backendUrl = server.url();
@@ -70,7 +70,8 @@ int main(int argc, char* argv[])
     const auto engineRun = [&](const std::function<HttpRequest*()>& build, bool barrier) {
         return timeRequests([&](const std::function<void()>& done) {
             for (int i = 0; i < requestCount; ++i)
-                QObject::connect(build(), &HttpRequest::finished, &engine, [done](const HttpResponse&) { done(); });
+                QObject::connect(
+                    build(), &HttpRequest::finished, &engine, [done](const HttpResponse&) { done(); });
             if (barrier)
                 engine.queueFlushRequest();
         });

@@ -12,10 +12,9 @@
 #include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <spdlog/sinks/null_sink.h>
 #include <spdlog/spdlog.h>
-
-#include <cstdio>
 
 namespace {
 
@@ -91,7 +90,8 @@ int main(int argc, char* argv[])
 
     AppFixture app({ "--pods", "200", "--latency-ms", QString::number(latencyMs) });
     if (!app.start() || !app.signInAsEditor()) {
-        std::fprintf(stderr, "could not start the app against the simulator: %s\n", qPrintable(app.errorString()));
+        std::fprintf(
+            stderr, "could not start the app against the simulator: %s\n", qPrintable(app.errorString()));
         return 1;
     }
     // Measure routing, not log output.
@@ -117,9 +117,11 @@ int main(int argc, char* argv[])
     session.routePrimaryToAll(); // no table shares yet, so no fixed wait
     const auto lines = session.routingLinesModel();
     spinUntil([&] {
-        return std::all_of(lines.begin(), lines.end(), [](QObject* line) { return line->property("isConnectionAlive").toBool(); });
+        return std::all_of(lines.begin(), lines.end(),
+            [](QObject* line) { return line->property("isConnectionAlive").toBool(); });
     });
-    std::printf("primary to all, 50 pods: %.1f ms until every route is alive (ratio to one round trip %.2f)\n",
+    std::printf(
+        "primary to all, 50 pods: %.1f ms until every route is alive (ratio to one round trip %.2f)\n",
         clock.nsecsElapsed() / 1e6, clock.nsecsElapsed() / 1e6 / latencyMs);
     session.removeAllRoutes(true, false);
 

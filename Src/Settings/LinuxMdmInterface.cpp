@@ -18,8 +18,7 @@ constexpr int settleMs = 100;
 
 } // namespace
 
-struct LinuxMdmInterface::Switch
-{
+struct LinuxMdmInterface::Switch {
     const char* key;
     bool MdmInterface::*enforced;
     bool MdmInterface::*required;

@@ -10,8 +10,7 @@
 // Managed preferences from a read-only file the administrator installs (format in
 // docs/managed-preferences.md). Each listed switch is enforced to its value; the
 // file is read again shortly after it or its directory changes.
-class LinuxMdmInterface : public MdmInterface
-{
+class LinuxMdmInterface : public MdmInterface {
     Q_OBJECT
 public:
     // TRELLION_MANAGED_PREFS when set, else the system-wide file.

@@ -4,8 +4,7 @@
 
 // The administrator's say over the three behaviour switches. This base source
 // enforces nothing; a platform source sets the flags and emits the signals.
-class MdmInterface : public QObject
-{
+class MdmInterface : public QObject {
     Q_OBJECT
 public:
     explicit MdmInterface(QObject* parent);

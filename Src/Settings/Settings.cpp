@@ -17,8 +17,7 @@ SessionStatistics* sessionStatistics()
 } // namespace
 
 // One of the three switches a managed source may enforce.
-struct Settings::Switch
-{
+struct Settings::Switch {
     const char* key;
     bool Settings::*value;
     bool (MdmInterface::*isEnforced)() const;
@@ -100,7 +99,8 @@ bool Settings::shouldFullscreenPrimaryPostsEnforced() const
     return isEnforced(fullscreenPrimarySwitch);
 }
 
-template <typename T> void Settings::load(const char* key, T& value, void (Settings::*changed)())
+template <typename T>
+void Settings::load(const char* key, T& value, void (Settings::*changed)())
 {
     value = store.value(key, value).template value<T>();
     emit(this->*changed)();

@@ -20,8 +20,7 @@ constexpr char fullscreenPrimaryPosts[] = "fullscreenPrimaryPosts";
 // The user's persistent preferences, written through on every change. A managed
 // source may enforce the three behaviour switches: an enforced switch takes the
 // administrator's value and refuses changes, which are never stored.
-class Settings : public QObject
-{
+class Settings : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isFirstCreate READ isFirstCreate WRITE setIsFirstCreate NOTIFY isFirstCreateChanged)
     Q_PROPERTY(bool isFirstRoute READ isFirstRoute WRITE setIsFirstRoute NOTIFY isFirstRouteChanged)
@@ -77,7 +76,8 @@ private:
     static const Switch frameForwardingSwitch;
     static const Switch fullscreenPrimarySwitch;
 
-    template <typename T> void load(const char* key, T& value, void (Settings::*changed)());
+    template <typename T>
+    void load(const char* key, T& value, void (Settings::*changed)());
     // Compare, log, report, store, tell: every change takes this road.
     template <typename T>
     void change(const char* key, T& value, const T& newValue, void (Settings::*changed)(),

@@ -17,7 +17,8 @@ QJsonObject connectBody()
 }
 
 // Milliseconds the call took.
-template <typename Call> qint64 timed(Call call)
+template <typename Call>
+qint64 timed(Call call)
 {
     QElapsedTimer timer;
     timer.start();

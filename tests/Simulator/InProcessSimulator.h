@@ -9,8 +9,7 @@
 #include <memory>
 
 // A simulator inside the test process, with HTTP clients for its servers and small JSON helpers.
-class InProcessSimulator
-{
+class InProcessSimulator {
 public:
     explicit InProcessSimulator(sim::SimulatorOptions options = {});
 

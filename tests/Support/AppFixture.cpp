@@ -34,7 +34,8 @@ bool AppFixture::signIn(const QString& email, const QString& password, bool reme
     QSignalSpy failed(state, &StateManager::loginFailure);
     QSignalSpy screenkeyKnown(state, &StateManager::isScreenkeyEnabledChanged);
     state->performLogin(email, password, remember);
-    if (!QTest::qWaitFor([&] { return !succeeded.isEmpty() || !failed.isEmpty(); }, 20000) || succeeded.isEmpty())
+    if (!QTest::qWaitFor([&] { return !succeeded.isEmpty() || !failed.isEmpty(); }, 20000)
+        || succeeded.isEmpty())
         return false;
     // Signed in once the feature flag has answered too.
     return QTest::qWaitFor([&] { return !screenkeyKnown.isEmpty(); }, 20000);
@@ -52,17 +53,22 @@ bool AppFixture::refreshLibrary()
     QSignalSpy succeeded(library, &ClassroomLayoutManager::orbethRequestSuccess);
     QSignalSpy failed(library, &ClassroomLayoutManager::orbethRequestFailure);
     library->refreshClassroomList();
-    return QTest::qWaitFor([&] { return !succeeded.isEmpty() || !failed.isEmpty(); }, 20000) && !succeeded.isEmpty();
+    return QTest::qWaitFor([&] { return !succeeded.isEmpty() || !failed.isEmpty(); }, 20000)
+        && !succeeded.isEmpty();
 }
 
 QString AppFixture::createClassroom(const QJsonObject& document)
 {
     NetworkManager* network = Globals::getInstance().networkManager();
-    HttpRequest* request = network->orbethPostNewClassroom(QString::fromUtf8(QJsonDocument(document).toJson()));
+    HttpRequest* request
+        = network->orbethPostNewClassroom(QString::fromUtf8(QJsonDocument(document).toJson()));
     if (!request)
         return {};
     QSignalSpy done(request, &HttpRequest::finished);
     if (!done.wait(20000))
         return {};
-    return QJsonDocument::fromJson(done.first().first().value<HttpResponse>().data).object().value("id").toString();
+    return QJsonDocument::fromJson(done.first().first().value<HttpResponse>().data)
+        .object()
+        .value("id")
+        .toString();
 }

@@ -33,7 +33,8 @@ QList<LogLine> LogFile::read()
     for (const QString& text : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
         const auto match = layout.match(text);
         if (match.hasMatch())
-            lines.append({ match.captured(1), match.captured(2), match.captured(3), match.captured(4).toInt(), match.captured(5) });
+            lines.append({ match.captured(1), match.captured(2), match.captured(3), match.captured(4).toInt(),
+                match.captured(5) });
         else
             lines.append({ "unparsed", text, {}, 0, {} });
     }

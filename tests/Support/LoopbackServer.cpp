@@ -1,8 +1,7 @@
 #include "LoopbackServer.h"
 
-#include <httplib.h>
-
 #include <chrono>
+#include <httplib.h>
 
 QByteArray LoopbackServer::Request::header(const std::string& name) const
 {
@@ -57,7 +56,10 @@ LoopbackServer::~LoopbackServer()
     thread.join();
 }
 
-QString LoopbackServer::address() const { return QString("127.0.0.1:%1").arg(port); }
+QString LoopbackServer::address() const
+{
+    return QString("127.0.0.1:%1").arg(port);
+}
 
 void LoopbackServer::setReply(const QString& method, const QString& path, const Reply& reply)
 {

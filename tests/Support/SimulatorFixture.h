@@ -13,11 +13,9 @@
 //     SimulatorFixture simulator({ "--pods", "3" });
 //     QVERIFY2(simulator.start(), qPrintable(simulator.errorString()));
 //     simulator.setFault({ { "target", "pod:1" }, { "action", "hold" } });
-class SimulatorFixture
-{
+class SimulatorFixture {
 public:
-    struct Reply
-    {
+    struct Reply {
         int status = 0; // 0: no HTTP answer
         QByteArray body;
         QJsonDocument json() const { return QJsonDocument::fromJson(body); }

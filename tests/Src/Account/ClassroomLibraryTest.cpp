@@ -80,16 +80,19 @@ private slots:
 
     void failedOrOddDownloads()
     {
-        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "GET" }, { "path", "/trellion/api/rooms" }, { "status", 500 } }));
+        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "GET" },
+            { "path", "/trellion/api/rooms" }, { "status", 500 } }));
         QSignalSpy changed(library, &ClassroomLayoutManager::classroomsChanged);
         QVERIFY(!app.refreshLibrary());
         QCOMPARE(changed.count(), 1);
         QVERIFY(names().isEmpty());
-        QCOMPARE(LogFile::messages().last(), QString("Orbeth call to fetch classrooms failed (httpCode 500, error 401)"));
+        QCOMPARE(LogFile::messages().last(),
+            QString("Orbeth call to fetch classrooms failed (httpCode 500, error 401)"));
         QVERIFY(app.simulator.clearFaults());
 
         // Valid JSON that is not a list: an empty library, still a success.
-        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "GET" }, { "path", "/trellion/api/rooms" }, { "action", "garbage" } }));
+        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "GET" },
+            { "path", "/trellion/api/rooms" }, { "action", "garbage" } }));
         QVERIFY(app.refreshLibrary());
         QVERIFY(names().isEmpty());
         QVERIFY(app.simulator.clearFaults());
@@ -189,7 +192,8 @@ private slots:
         QVERIFY(app.refreshLibrary());
         // Unknown device ids are stand-ins, made fresh on every read.
         const auto comparable = [](const QJsonObject& document) {
-            return QString::fromUtf8(QJsonDocument(document).toJson()).replace(QRegularExpression("Invalid<[^>]*>"), "Invalid<>");
+            return QString::fromUtf8(QJsonDocument(document).toJson())
+                .replace(QRegularExpression("Invalid<[^>]*>"), "Invalid<>");
         };
         QCOMPARE(comparable(library->classroomLayout(id)->toJson()), comparable(edited));
     }

@@ -1,10 +1,11 @@
+#include "StateManager.h"
+
 #include "AppFixture.h"
 #include "Deployment.h"
 #include "Globals.h"
 #include "LogFile.h"
 #include "NetworkManager.h"
 #include "Settings/Settings.h"
-#include "StateManager.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -16,10 +17,13 @@ class StateManagerTest : public QObject {
     AppFixture app;
     StateManager* state = nullptr;
 
-    QString token(const QJsonValue& permissions, QByteArray::Base64Options alphabet = QByteArray::Base64Encoding)
+    QString token(
+        const QJsonValue& permissions, QByteArray::Base64Options alphabet = QByteArray::Base64Encoding)
     {
-        const QJsonObject payload { { Deployment::current().authClaim, QJsonObject { { "permissions", permissions } } } };
-        return "header." + QJsonDocument(payload).toJson().toBase64(alphabet | QByteArray::OmitTrailingEquals) + ".sig";
+        const QJsonObject payload { { Deployment::current().authClaim,
+            QJsonObject { { "permissions", permissions } } } };
+        return "header." + QJsonDocument(payload).toJson().toBase64(alphabet | QByteArray::OmitTrailingEquals)
+            + ".sig";
     }
 
     QString failureOf(const std::function<void()>& attempt)
@@ -57,17 +61,24 @@ private slots:
     void refusedSignInsExplainThemselves()
     {
         QCOMPARE(failureOf([&] { state->performLogin(AppFixture::editorEmail, "wrong", false); }),
-            QString("Invalid email or password.\nTo reset your password, please contact your Trellion Admin."));
+            QString(
+                "Invalid email or password.\nTo reset your password, please contact your Trellion Admin."));
         QVERIFY(LogFile::messages().last().startsWith("Login failure: httpCode=[403]"));
 
         const QString networkProblem
             = "There was a problem logging in.\nPlease check your network connection and try again.";
-        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "path", "/v1/auth/token" }, { "status", 500 } }));
-        QCOMPARE(failureOf([&] { state->performLogin(AppFixture::editorEmail, AppFixture::editorPassword, false); }),
+        QVERIFY(app.simulator.setFault(
+            { { "target", "cloud" }, { "path", "/v1/auth/token" }, { "status", 500 } }));
+        QCOMPARE(failureOf([&] {
+            state->performLogin(AppFixture::editorEmail, AppFixture::editorPassword, false);
+        }),
             networkProblem);
         QVERIFY(app.simulator.clearFaults());
-        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "path", "/v1/auth/token" }, { "action", "close" } }));
-        QCOMPARE(failureOf([&] { state->performLogin(AppFixture::editorEmail, AppFixture::editorPassword, false); }),
+        QVERIFY(app.simulator.setFault(
+            { { "target", "cloud" }, { "path", "/v1/auth/token" }, { "action", "close" } }));
+        QCOMPARE(failureOf([&] {
+            state->performLogin(AppFixture::editorEmail, AppFixture::editorPassword, false);
+        }),
             networkProblem);
         QVERIFY(app.simulator.clearFaults());
         QVERIFY(!Globals::getInstance().networkManager()->isLoggedIn());
@@ -101,19 +112,26 @@ private slots:
         const QString missingRead = "Login failure: missing read permissions on account";
         QTest::newRow("both") << token(both) << true << true << "";
         QTest::newRow("read only") << token(QJsonArray { "read:trellion:rooms" }) << true << false << "";
-        QTest::newRow("create only") << token(QJsonArray { "create:trellion:rooms" }) << false << false << missingRead;
-        QTest::newRow("other case") << token(QJsonArray { "Read:Trellion:Rooms" }) << false << false << missingRead;
-        QTest::newRow("non-string") << token(QJsonArray { 1, QJsonObject() }) << false << false << missingRead;
+        QTest::newRow("create only") << token(QJsonArray { "create:trellion:rooms" }) << false << false
+                                     << missingRead;
+        QTest::newRow("other case") << token(QJsonArray { "Read:Trellion:Rooms" }) << false << false
+                                    << missingRead;
+        QTest::newRow("non-string") << token(QJsonArray { 1, QJsonObject() }) << false << false
+                                    << missingRead;
         QTest::newRow("url-safe alphabet")
-            << token(QJsonArray { "read:trellion:rooms", "create:trellion:rooms", "?>>?~~" }, QByteArray::Base64UrlEncoding)
+            << token(QJsonArray { "read:trellion:rooms", "create:trellion:rooms", "?>>?~~" },
+                   QByteArray::Base64UrlEncoding)
             << true << true << "";
         QTest::newRow("two parts") << token(both).section('.', 0, 1) << true << true << "";
         QTest::newRow("four parts") << token(both) + ".extra" << true << true << "";
-        QTest::newRow("one part") << QString("justonepart") << false << false << "Login failure: Token missing parts: size=[1]";
-        QTest::newRow("empty") << QString() << false << false << "Login failure: Token missing parts: size=[1]";
+        QTest::newRow("one part") << QString("justonepart") << false << false
+                                  << "Login failure: Token missing parts: size=[1]";
+        QTest::newRow("empty") << QString() << false << false
+                               << "Login failure: Token missing parts: size=[1]";
         QTest::newRow("bad base64") << QString("a.%%%%.c") << false << false << missingRead;
-        QTest::newRow("array payload") << QString("a." + QJsonDocument(QJsonArray { both }).toJson().toBase64() + ".c") << false
-                                       << false << missingRead;
+        QTest::newRow("array payload")
+            << QString("a." + QJsonDocument(QJsonArray { both }).toJson().toBase64() + ".c") << false << false
+            << missingRead;
     }
 
     void tokenForms()

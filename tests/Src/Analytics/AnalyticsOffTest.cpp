@@ -8,8 +8,7 @@
 #include <QTest>
 
 // A build without an analytics endpoint sends nothing and keeps every event.
-class AnalyticsOffTest : public QObject
-{
+class AnalyticsOffTest : public QObject {
     Q_OBJECT
 
 private slots:

@@ -14,8 +14,7 @@
 
 // The uploader against a real track endpoint on loopback: what goes on the wire,
 // and when repeated failures switch it off.
-class MixpanelManagerTest : public QObject
-{
+class MixpanelManagerTest : public QObject {
     Q_OBJECT
 
     LoopbackServer endpoint;

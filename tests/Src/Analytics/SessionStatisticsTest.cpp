@@ -62,8 +62,7 @@ const QString anaId = "5d662390-90c1-34a1-85df-e239fda8fa2d";
 
 // The usage event log as the running app has it: every event's keys, the reader,
 // and the uploads at sign-in, sign-out and when stale, to a track endpoint on loopback.
-class SessionStatisticsTest : public QObject
-{
+class SessionStatisticsTest : public QObject {
     Q_OBJECT
 
     LoopbackServer endpoint;

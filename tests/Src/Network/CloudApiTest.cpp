@@ -62,15 +62,33 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("body");
         const QByteArray doc = R"({"name":"Raum ü"})";
-        QTest::newRow("rooms") << "rooms" << "GET" << "/trellion/api/rooms" << QByteArray();
-        QTest::newRow("new room") << "newroom" << "POST" << "/trellion/api/rooms" << doc;
-        QTest::newRow("update room") << "putroom" << "PUT" << "/trellion/api/rooms/r1" << doc;
-        QTest::newRow("delete room") << "delroom" << "DELETE" << "/trellion/api/rooms/r1" << QByteArray();
-        QTest::newRow("messages") << "messages" << "GET" << "/trellion/api/user_messages" << QByteArray();
-        QTest::newRow("new message") << "newmsg" << "POST" << "/trellion/api/user_messages" << doc;
-        QTest::newRow("update message") << "putmsg" << "PUT" << "/trellion/api/user_messages/m1" << doc;
-        QTest::newRow("delete message") << "delmsg" << "DELETE" << "/trellion/api/user_messages/m1" << QByteArray();
-        QTest::newRow("screen key") << "screenkey" << "GET" << "/trellion/api/screenkey" << QByteArray();
+        QTest::newRow("rooms") << "rooms"
+                               << "GET"
+                               << "/trellion/api/rooms" << QByteArray();
+        QTest::newRow("new room") << "newroom"
+                                  << "POST"
+                                  << "/trellion/api/rooms" << doc;
+        QTest::newRow("update room") << "putroom"
+                                     << "PUT"
+                                     << "/trellion/api/rooms/r1" << doc;
+        QTest::newRow("delete room") << "delroom"
+                                     << "DELETE"
+                                     << "/trellion/api/rooms/r1" << QByteArray();
+        QTest::newRow("messages") << "messages"
+                                  << "GET"
+                                  << "/trellion/api/user_messages" << QByteArray();
+        QTest::newRow("new message") << "newmsg"
+                                     << "POST"
+                                     << "/trellion/api/user_messages" << doc;
+        QTest::newRow("update message") << "putmsg"
+                                        << "PUT"
+                                        << "/trellion/api/user_messages/m1" << doc;
+        QTest::newRow("delete message") << "delmsg"
+                                        << "DELETE"
+                                        << "/trellion/api/user_messages/m1" << QByteArray();
+        QTest::newRow("screen key") << "screenkey"
+                                    << "GET"
+                                    << "/trellion/api/screenkey" << QByteArray();
     }
 
     void backendCalls()
@@ -82,7 +100,7 @@ private slots:
         auto manager = signedIn();
         const QString text = QString::fromUtf8(body);
         const auto sent = send([&] {
-            return call == "rooms" ? manager->orbethGetClassrooms()
+            return call == "rooms"   ? manager->orbethGetClassrooms()
                 : call == "newroom"  ? manager->orbethPostNewClassroom(text)
                 : call == "putroom"  ? manager->orbethPutUpdateClassroom("r1", text)
                 : call == "delroom"  ? manager->orbethDeleteClassroom("r1")

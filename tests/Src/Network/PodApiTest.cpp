@@ -37,19 +37,26 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QVariantMap>("body");
         const QString base = "/api/v2/content/activerouting";
-        QTest::newRow("connect") << "connect" << "POST" << base + "/connections"
+        QTest::newRow("connect") << "connect"
+                                 << "POST" << base + "/connections"
                                  << QVariantMap { { "sink", "127.0.0.1:5" }, { "resolution", "1920x1080" },
-                                        { "post", "FULLSCREEN" }, { "audio", true }, { "message", "Shared from Ünïcode" },
-                                        { "foreground", "#FFFFFF" }, { "background", "#123456" } };
-        QTest::newRow("configure") << "configure" << "PATCH" << base
+                                        { "post", "FULLSCREEN" }, { "audio", true },
+                                        { "message", "Shared from Ünïcode" }, { "foreground", "#FFFFFF" },
+                                        { "background", "#123456" } };
+        QTest::newRow("configure") << "configure"
+                                   << "PATCH" << base
                                    << QVariantMap { { "presence", true }, { "message", "T1 is sharing!" },
                                           { "foreground", "#FFFFFF" }, { "background", "#654321" } };
-        QTest::newRow("overlay") << "overlay" << "POST" << base + "/overlaytext"
+        QTest::newRow("overlay") << "overlay"
+                                 << "POST" << base + "/overlaytext"
                                  << QVariantMap { { "text", "" }, { "color", "#FFFFFF" } };
-        QTest::newRow("banners") << "banners" << "PATCH" << base << QVariantMap { { "banners", false } };
-        QTest::newRow("forwarding") << "forwarding" << "PATCH" << base << QVariantMap { { "forwarding", true } };
-        QTest::newRow("screen key") << "screenkey" << "POST" << "/api/v2/info/screen_key"
-                                    << QVariantMap { { "screen_key", "AB12" } };
+        QTest::newRow("banners") << "banners"
+                                 << "PATCH" << base << QVariantMap { { "banners", false } };
+        QTest::newRow("forwarding") << "forwarding"
+                                    << "PATCH" << base << QVariantMap { { "forwarding", true } };
+        QTest::newRow("screen key") << "screenkey"
+                                    << "POST"
+                                    << "/api/v2/info/screen_key" << QVariantMap { { "screen_key", "AB12" } };
     }
 
     void callsWithBody()
@@ -60,10 +67,11 @@ private slots:
         QFETCH(QVariantMap, body);
         const QString a = pod.address();
         const auto sent = send([&] {
-            return call == "connect" ? manager.connectPods(a, "127.0.0.1:5", "Shared from Ünïcode", "#FFFFFF", "#123456", true, true)
-                : call == "configure" ? manager.configurePod(a, "T1 is sharing!", "#FFFFFF", "#654321")
-                : call == "overlay"   ? manager.showOverlay(a, "", "#FFFFFF")
-                : call == "banners"   ? manager.showRoutingBanners(a, false)
+            return call == "connect" ? manager.connectPods(
+                       a, "127.0.0.1:5", "Shared from Ünïcode", "#FFFFFF", "#123456", true, true)
+                : call == "configure"  ? manager.configurePod(a, "T1 is sharing!", "#FFFFFF", "#654321")
+                : call == "overlay"    ? manager.showOverlay(a, "", "#FFFFFF")
+                : call == "banners"    ? manager.showRoutingBanners(a, false)
                 : call == "forwarding" ? manager.enableFrameForwarding(a, true)
                                        : manager.podCheckScreenKey(a, "AB12");
         });
@@ -75,7 +83,8 @@ private slots:
 
     void connectPostTypeFollowsFullscreen()
     {
-        const auto sent = send([&] { return manager.connectPods(pod.address(), "s", "m", "#FFFFFF", "#000000", false, false); });
+        const auto sent = send(
+            [&] { return manager.connectPods(pod.address(), "s", "m", "#FFFFFF", "#000000", false, false); });
         const QJsonObject body = QJsonDocument::fromJson(sent.body).object();
         QCOMPARE(body["post"].toString(), QString("NORMAL"));
         QCOMPARE(body["audio"].toBool(true), false);
@@ -87,10 +96,15 @@ private slots:
         QTest::addColumn<QString>("method");
         QTest::addColumn<QString>("path");
         const QString base = "/api/v2/content/activerouting";
-        QTest::newRow("disconnect") << "disconnect" << "DELETE" << base + "/connections/{g-1}";
-        QTest::newRow("terminate") << "terminate" << "DELETE" << base + "/connections";
-        QTest::newRow("version") << "version" << "GET" << base + "/version";
-        QTest::newRow("device id") << "deviceid" << "GET" << "/test/id";
+        QTest::newRow("disconnect") << "disconnect"
+                                    << "DELETE" << base + "/connections/{g-1}";
+        QTest::newRow("terminate") << "terminate"
+                                   << "DELETE" << base + "/connections";
+        QTest::newRow("version") << "version"
+                                 << "GET" << base + "/version";
+        QTest::newRow("device id") << "deviceid"
+                                   << "GET"
+                                   << "/test/id";
     }
 
     void callsWithoutBody()

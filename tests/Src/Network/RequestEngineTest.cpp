@@ -15,7 +15,11 @@ class RequestEngineTest : public QObject {
     HttpRequest* version(NetworkManager& manager) { return manager.requestServerVersion(pod.address()); }
     static void waitForAll(const QList<QSignalSpy*>& spies, int timeoutMs = 3000)
     {
-        QVERIFY(QTest::qWaitFor([&] { return std::all_of(spies.begin(), spies.end(), [](QSignalSpy* s) { return s->count() == 1; }); }, timeoutMs));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return std::all_of(spies.begin(), spies.end(), [](QSignalSpy* s) { return s->count() == 1; });
+            },
+            timeoutMs));
     }
 
 private slots:
@@ -100,7 +104,8 @@ private slots:
         NetworkManager manager;
         QElapsedTimer clock;
         clock.start();
-        QSignalSpy stuck(manager.configurePod(pod.address(), "m", "#FFFFFF", "#000000"), &HttpRequest::finished);
+        QSignalSpy stuck(
+            manager.configurePod(pod.address(), "m", "#FFFFFF", "#000000"), &HttpRequest::finished);
         manager.queueFlushRequest();
         QSignalSpy behind(version(manager), &HttpRequest::finished);
         QVERIFY(manager.isBlocking());
@@ -170,7 +175,8 @@ private slots:
         HttpRequest request(nullptr);
         request.verb = "GET";
         request.networkRequest.setUrl(QUrl("http://127.0.0.1:9/x"));
-        QCOMPARE(request.toString(), QString("{GET -> [http://127.0.0.1:9/x] [%1]}").arg(request.requestId.toString()));
+        QCOMPARE(request.toString(),
+            QString("{GET -> [http://127.0.0.1:9/x] [%1]}").arg(request.requestId.toString()));
     }
 };
 

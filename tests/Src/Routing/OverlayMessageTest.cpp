@@ -1,6 +1,7 @@
+#include "OverlayMessage.h"
+
 #include "AppFixture.h"
 #include "LogFile.h"
-#include "OverlayMessage.h"
 #include "OverlayMessageManager.h"
 
 #include <QSignalSpy>
@@ -102,9 +103,11 @@ private slots:
         OverlayMessageManager manager;
         fetch(manager);
         const int count = manager.getNumberMessages();
-        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "path", "/trellion/api/user_messages" }, { "status", 500 } }));
+        QVERIFY(app.simulator.setFault(
+            { { "target", "cloud" }, { "path", "/trellion/api/user_messages" }, { "status", 500 } }));
         manager.retrieveMessagesFromOrbeth();
-        QTRY_COMPARE_WITH_TIMEOUT(LogFile::messages().last(), QString("Failed to retrieve overlay messages!"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            LogFile::messages().last(), QString("Failed to retrieve overlay messages!"), 10000);
         QCOMPARE(manager.getNumberMessages(), count);
         QVERIFY(app.simulator.clearFaults());
     }

@@ -1,3 +1,5 @@
+#include "RoutingSession.h"
+
 #include "AppFixture.h"
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
@@ -6,7 +8,6 @@
 #include "LogFile.h"
 #include "NetworkManager.h"
 #include "RouteLine.h"
-#include "RoutingSession.h"
 #include "SessionStatistics.h"
 #include "TeamBlock.h"
 
@@ -45,26 +46,37 @@ class RoutingSessionTest : public QObject {
         }
         return matching;
     }
-    static QJsonObject body(const QJsonValue& entry) { return QJsonDocument::fromJson(entry["body"].toString().toUtf8()).object(); }
-    static QDateTime timeOf(const QJsonValue& entry) { return QDateTime::fromString(entry["time"].toString(), Qt::ISODateWithMs); }
+    static QJsonObject body(const QJsonValue& entry)
+    {
+        return QJsonDocument::fromJson(entry["body"].toString().toUtf8()).object();
+    }
+    static QDateTime timeOf(const QJsonValue& entry)
+    {
+        return QDateTime::fromString(entry["time"].toString(), Qt::ISODateWithMs);
+    }
     QJsonArray connections(int pod) const { return app.simulator.podState(pod)["connections"].toArray(); }
 
     bool waitForPods(const std::function<bool(int pod)>& condition, int pods = teamPods + 1)
     {
-        return QTest::qWaitFor([&] {
-            for (int pod = 0; pod < pods; ++pod)
-                if (!condition(pod))
-                    return false;
-            return true;
-        }, 15000);
+        return QTest::qWaitFor(
+            [&] {
+                for (int pod = 0; pod < pods; ++pod)
+                    if (!condition(pod))
+                        return false;
+                return true;
+            },
+            15000);
     }
     bool allConnected()
     {
-        return QTest::qWaitFor([&] {
-            const auto blocks = session->currentLayout()->teamBlocks();
-            return std::all_of(blocks.begin(), blocks.end(), [](TeamBlock* b) { return b->isConnected(); })
-                && session->currentLayout()->primaryDisplay()->isConnected();
-        }, 15000);
+        return QTest::qWaitFor(
+            [&] {
+                const auto blocks = session->currentLayout()->teamBlocks();
+                return std::all_of(blocks.begin(), blocks.end(), [](TeamBlock* b) {
+                    return b->isConnected();
+                }) && session->currentLayout()->primaryDisplay()->isConnected();
+            },
+            15000);
     }
     // Reads the events file without consuming it, as an upload would.
     static QStringList eventNames()
@@ -142,7 +154,8 @@ private slots:
         QCOMPARE(app.simulator.podState(0)["message"].toString(), QString("Table 1 is sharing!"));
 
         // Banners and forwarding follow only where the pod speaks version 2.
-        QVERIFY(waitForPods([&](int pod) { return pod == legacyPod || podRequests(pod, "PATCH").size() == 3; }));
+        QVERIFY(
+            waitForPods([&](int pod) { return pod == legacyPod || podRequests(pod, "PATCH").size() == 3; }));
         QCOMPARE(podRequests(legacyPod, "PATCH").size(), 1);
         QCOMPARE(body(podRequests(0, "PATCH")[1]), QJsonObject({ { "banners", true } }));
         QCOMPARE(body(podRequests(0, "PATCH")[2]), QJsonObject({ { "forwarding", false } }));
@@ -160,7 +173,12 @@ private slots:
         QVERIFY(session->isSessionActive());
         QVERIFY(linesChanged.count() >= 3);
 
-        QVERIFY(QTest::qWaitFor([&] { return connections(0).size() == 1 && connections(2).size() == 1 && connections(primaryPod).size() == 1; }, 10000));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return connections(0).size() == 1 && connections(2).size() == 1
+                    && connections(primaryPod).size() == 1;
+            },
+            10000));
         const QJsonObject plain = connections(0)[0].toObject();
         QCOMPARE(plain["sink"].toString(), app.simulator.podAddress(1));
         QCOMPARE(plain["post"].toString(), QString("NORMAL"));
@@ -171,13 +189,14 @@ private slots:
         QCOMPARE(connections(primaryPod)[0].toObject()["post"].toString(), QString("FULLSCREEN"));
 
         const int lines = session->routingLinesModel().size();
-        session->addRouteLine(3, 3);                // to itself
-        session->addRouteLine(1, 2);                // a table takes one route only
-        session->addRouteLine(5, 1);                // a sink cannot send
-        session->addRouteLine(-1, 0);               // the front display is sending
-        session->addRouteLine(99, 0);               // no such block
+        session->addRouteLine(3, 3); // to itself
+        session->addRouteLine(1, 2); // a table takes one route only
+        session->addRouteLine(5, 1); // a sink cannot send
+        session->addRouteLine(-1, 0); // the front display is sending
+        session->addRouteLine(99, 0); // no such block
         QCOMPARE(LogFile::messages().last(),
-            QString("Could not create a new line. One of the blocks does not exist: sourceIndex=[0] sinkIndex=[99]"));
+            QString("Could not create a new line. One of the blocks does not exist: sourceIndex=[0] "
+                    "sinkIndex=[99]"));
         session->addRouteLine(1, 0);
         QCOMPARE(LogFile::messages().last(), QString("Route already exists, no connection needed!"));
         QCOMPARE(session->routingLinesModel().size(), lines);
@@ -213,7 +232,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(connections(0).size(), 1, 10000);
         session->removeAllRoutes(true, false);
         session->addRouteLine(2, 0);
-        QTRY_COMPARE_WITH_TIMEOUT(connections(0).first()["sink"].toString(), app.simulator.podAddress(2), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            connections(0).first()["sink"].toString(), app.simulator.podAddress(2), 10000);
         QCOMPARE(connections(0).size(), 1);
         const QDateTime terminated = timeOf(podRequests(0, "DELETE", "/connections").last());
         const QDateTime connected = timeOf(podRequests(0, "POST", "/connections").last());
@@ -252,18 +272,21 @@ private slots:
         // Each text lands before the next goes out: calls to one pod may overtake each other.
         const auto showEverywhere = [&](const QString& text) {
             session->showOverlay(text, false);
-            return waitForPods([&](int pod) { return app.simulator.podState(pod)["overlayText"] == text; }, teamPods);
+            return waitForPods(
+                [&](int pod) { return app.simulator.podState(pod)["overlayText"] == text; }, teamPods);
         };
         QVERIFY(showEverywhere("Eyes Up Front"));
         QCOMPARE(settledState(primaryPod)["overlayText"].toString(), QString());
         QVERIFY(showEverywhere("Quiz time"));
         QVERIFY(showEverywhere(""));
         const QStringList events = eventNames();
-        QVERIFY(events.contains("show eyes up front") && events.contains("show custom message") && events.contains("hide overlay message"));
+        QVERIFY(events.contains("show eyes up front") && events.contains("show custom message")
+            && events.contains("hide overlay message"));
 
         // Clearing, on the tables and the front display, is not reported.
         session->currentLayout()->primaryDisplay()->showOverlay("Front only");
-        QTRY_COMPARE_WITH_TIMEOUT(app.simulator.podState(primaryPod)["overlayText"].toString(), QString("Front only"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            app.simulator.podState(primaryPod)["overlayText"].toString(), QString("Front only"), 10000);
         const int reported = eventNames().size();
         session->resetOverlay();
         session->showOverlay("", true);
@@ -274,13 +297,15 @@ private slots:
     void bannersToggleOnModernPods()
     {
         openSession();
-        QVERIFY(waitForPods([&](int pod) { return pod == legacyPod || podRequests(pod, "PATCH").size() == 3; }));
+        QVERIFY(
+            waitForPods([&](int pod) { return pod == legacyPod || podRequests(pod, "PATCH").size() == 3; }));
         QVERIFY(session->isShowRoutingBanners());
         session->toggleRoutingBanners();
         QVERIFY(!session->isShowRoutingBanners());
         session->toggleRoutingBanners();
         QVERIFY(session->isShowRoutingBanners());
-        QVERIFY(waitForPods([&](int pod) { return pod == legacyPod || podRequests(pod, "PATCH").size() == 5; }));
+        QVERIFY(
+            waitForPods([&](int pod) { return pod == legacyPod || podRequests(pod, "PATCH").size() == 5; }));
         QCOMPARE(settledState(legacyPod)["banners"].toBool(), false);
         QCOMPARE(podRequests(legacyPod, "PATCH").size(), 1);
         QVERIFY(app.simulator.podState(0)["banners"].toBool());
@@ -318,7 +343,8 @@ private slots:
         QCOMPARE(LogFile::messages().last(), QString("Screen key possibilities exhausted."));
 
         // A pod that does not answer in time counts as a refusal.
-        QVERIFY(app.simulator.setFault({ { "target", "pod:0" }, { "path", "/api/v2/info/screen_key" }, { "action", "close" } }));
+        QVERIFY(app.simulator.setFault(
+            { { "target", "pod:0" }, { "path", "/api/v2/info/screen_key" }, { "action", "close" } }));
         session->verifyScreenkeyOnPods("ZZZZ");
         QVERIFY(rejected.wait(10000));
         QVERIFY(app.simulator.clearFaults());
@@ -342,7 +368,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(connections(0).size(), 1, 10000);
         session->endSession();
         QVERIFY(session->currentLayout()); // the placeholder
-        QVERIFY(session->currentLayout() != Globals::getInstance().classroomLayoutManager()->classroomLayout(classroomId));
+        QVERIFY(session->currentLayout()
+            != Globals::getInstance().classroomLayoutManager()->classroomLayout(classroomId));
         QVERIFY(session->isShowRoutingBanners());
         QTRY_COMPARE_WITH_TIMEOUT(connections(0).size(), 0, 10000);
         QVERIFY(waitForPods([&](int pod) { return app.simulator.podState(pod)["overlayText"] == ""; }));

@@ -38,8 +38,7 @@ void writeInPlace(const QString& path, const QByteArray& text)
     file.write(text);
 }
 
-struct Spies
-{
+struct Spies {
     explicit Spies(MdmInterface* source)
         : password(source, &MdmInterface::PasswordForLogoutChanged)
         , frame(source, &MdmInterface::FrameForwardingChanged)
@@ -54,17 +53,13 @@ struct Spies
 
 // The administrator's file: read at once, followed while the app runs, and never
 // trusted when it cannot be understood.
-class ManagedPreferencesTest : public QObject
-{
+class ManagedPreferencesTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir temporary;
 
 private slots:
-    void initTestCase()
-    {
-        LogFile::startFresh();
-    }
+    void initTestCase() { LogFile::startFresh(); }
 
     void baseSourceEnforcesNothing()
     {

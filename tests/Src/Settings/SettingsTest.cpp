@@ -14,8 +14,7 @@
 namespace {
 
 // A managed source the test steers.
-class TestSource : public MdmInterface
-{
+class TestSource : public MdmInterface {
 public:
     TestSource()
         : MdmInterface(nullptr)
@@ -38,15 +37,11 @@ QStringList messagesSince(int count)
 
 // The persistent preferences: what a start reads and logs, what a change writes,
 // and how an administrator's enforcement overrides the user.
-class SettingsTest : public QObject
-{
+class SettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        LogFile::startFresh();
-    }
+    void initTestCase() { LogFile::startFresh(); }
 
     void init() { QSettings().clear(); }
 

@@ -1,5 +1,6 @@
-#include "LogFile.h"
 #include "Logger.h"
+
+#include "LogFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,10 +11,7 @@ class LoggerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        LogFile::startFresh();
-    }
+    void initTestCase() { LogFile::startFresh(); }
 
     void firstLineNamesTheBasePath()
     {

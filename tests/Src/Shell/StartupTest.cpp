@@ -37,7 +37,8 @@ private slots:
     {
         Globals& globals = Globals::getInstance();
         QVERIFY(globals.stateManager() && globals.classroomLayoutManager() && globals.networkManager()
-            && globals.lookinImage() && globals.mixpanelManager() && globals.sessionStatistics() && globals.settings());
+            && globals.lookinImage() && globals.mixpanelManager() && globals.sessionStatistics()
+            && globals.settings());
         QCOMPARE(QCoreApplication::organizationName(), QString("Norvane"));
         QCOMPARE(QCoreApplication::applicationVersion(), QString("1.4.0 (37254)"));
         QCOMPARE(globals.stateManager()->appVersion(), QString("1.4.0 (37254)"));
