@@ -47,6 +47,7 @@ ClassroomLayoutModel* ClassroomLayoutManager::classroomLayout(const QString& cla
 
 void ClassroomLayoutManager::clearClassroomsList()
 {
+    ++clearCount;
     for (ClassroomLayoutModel* layout : qAsConst(library))
         layout->deleteLater();
     library.clear();
@@ -69,7 +70,9 @@ ClassroomLayoutModel* ClassroomLayoutManager::store(const QJsonObject& document)
 void ClassroomLayoutManager::refreshClassroomList()
 {
     clearClassroomsList();
-    whenFinished(network()->orbethGetClassrooms(), this, [this](const HttpResponse& response) {
+    whenFinished(network()->orbethGetClassrooms(), this, [this, cleared = clearCount](const HttpResponse& response) {
+        if (cleared != clearCount)
+            return; // signed out or refreshed again meanwhile
         SessionStatistics* statistics = Globals::getInstance().sessionStatistics();
         if (response.httpCode != 200 || response.error != 0) {
             LOG_WARNING("Orbeth call to fetch classrooms failed (httpCode {}, error {})", response.httpCode,
@@ -117,6 +120,8 @@ void ClassroomLayoutManager::postClassroom(const QJsonObject& document, Origin o
 {
     const QString text = QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Compact));
     whenFinished(network()->orbethPostNewClassroom(text), this, [this, origin](const HttpResponse& response) {
+        if (!network()->isLoggedIn())
+            return; // signed out meanwhile: the library belongs to nobody now
         if (response.httpCode != 201) {
             LOG_ERROR("API call failed!");
             return;

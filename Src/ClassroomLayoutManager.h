@@ -39,5 +39,6 @@ private:
     ClassroomLayoutModel* store(const QJsonObject& document);
 
     QMap<QString, ClassroomLayoutModel*> library;
+    int clearCount = 0; // a download answered after the library was cleared again is stale
     TeamBlock* m_stagingTeamBlock;
 };

@@ -44,6 +44,8 @@ QList<QObject*> OverlayMessageManager::messagesModel() const
 void OverlayMessageManager::retrieveMessagesFromOrbeth()
 {
     whenFinished(network()->orbethGetOverlayMessages(), this, [this](const HttpResponse& response) {
+        if (!network()->isLoggedIn())
+            return; // signed out meanwhile
         if (response.httpCode != 200) {
             LOG_ERROR("Failed to retrieve overlay messages!");
             return;

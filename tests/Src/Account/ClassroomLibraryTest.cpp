@@ -231,6 +231,25 @@ private slots:
         QVERIFY(session.currentLayout());
     }
 
+    void lateDownloadsChangeNothing()
+    {
+        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "GET" }, { "path", "/trellion/api/rooms" }, { "latencyMs", 300 } }));
+        QSignalSpy succeeded(library, &ClassroomLayoutManager::orbethRequestSuccess);
+        library->refreshClassroomList();
+        library->refreshClassroomList();
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 5000);
+        QTest::qWait(400);
+        QCOMPARE(succeeded.count(), 1); // the first answer was already stale
+
+        library->refreshClassroomList();
+        app.signOut();
+        QTest::qWait(600);
+        QVERIFY(names().isEmpty());
+        QCOMPARE(succeeded.count(), 1);
+        QVERIFY(app.simulator.clearFaults());
+        QVERIFY(app.signInAsEditor());
+    }
+
     void signedOutRefreshEmptiesWithoutAnswer()
     {
         app.signOut();
