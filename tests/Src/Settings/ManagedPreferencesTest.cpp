@@ -115,7 +115,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("garbage") << QByteArray("\xff\xfe\x00 not a switch", 18) << "line 1 not understood";
+        QTest::newRow("garbage") << QByteArray("\xff\xfe\x00 not a switch", 16) << "line 1 not understood";
         QTest::newRow("unknown switch")
             << QByteArray("frameForwarding=true\nautoLogin=true\n") << "line 2 not understood";
         QTest::newRow("value not a flag") << QByteArray("frameForwarding=yes\n") << "line 1 not understood";
