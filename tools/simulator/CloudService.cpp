@@ -114,30 +114,33 @@ void CloudService::serveCollection(const std::string& path, const Collection& co
         JsonHttp::replyError(response, 403, "this account may not change this collection");
         return true;
     };
+    // The document a change sends, ready to store; nothing, once answered, when refused or malformed.
+    const auto changeOf = [=](const Account& account, const httplib::Request& request,
+                              httplib::Response& response) -> std::optional<QJsonObject> {
+        if (refused(account, response))
+            return std::nullopt;
+        const auto body = JsonHttp::bodyObject(request);
+        if (!body) {
+            JsonHttp::replyMalformed(response, "a JSON object");
+            return std::nullopt;
+        }
+        return collection.prepare(*body);
+    };
 
     backend("GET", path, [=](const Account& account, const httplib::Request&, httplib::Response& response) {
         JsonHttp::reply(response, 200, QJsonDocument(store.list(collection.storedAs(account))));
     });
     backend("POST", path,
         [=](const Account& account, const httplib::Request& request, httplib::Response& response) {
-            if (refused(account, response))
-                return;
-            const auto body = JsonHttp::bodyObject(request);
-            if (!body)
-                return JsonHttp::replyMalformed(response, "a JSON object");
-            JsonHttp::reply(
-                response, 201, store.create(collection.storedAs(account), collection.prepare(*body)));
+            if (const auto document = changeOf(account, request, response))
+                JsonHttp::reply(response, 201, store.create(collection.storedAs(account), *document));
         });
     backend("PUT", item,
         [=](const Account& account, const httplib::Request& request, httplib::Response& response) {
-            if (refused(account, response))
+            const auto document = changeOf(account, request, response);
+            if (!document)
                 return;
-            const auto body = JsonHttp::bodyObject(request);
-            if (!body)
-                return JsonHttp::replyMalformed(response, "a JSON object");
-            const auto stored
-                = store.replace(collection.storedAs(account), idOf(request), collection.prepare(*body));
-            if (stored)
+            if (const auto stored = store.replace(collection.storedAs(account), idOf(request), *document))
                 JsonHttp::reply(response, 200, *stored);
             else
                 JsonHttp::replyError(response, 404, "no such id");
