@@ -88,6 +88,19 @@ private slots:
             QVERIFY(!line.contains(AppFixture::editorPassword) && !line.contains("wrong"));
     }
 
+    void answerWithoutTokenIsRefused()
+    {
+        QVERIFY(app.simulator.setFault(
+            { { "target", "cloud" }, { "path", "/v1/auth/token" }, { "action", "garbage" } }));
+        QCOMPARE(failureOf([&] {
+            state->performLogin(AppFixture::editorEmail, AppFixture::editorPassword, false);
+        }),
+            QString("Invalid Account Permissions, please contact your Trellion Admin."));
+        QCOMPARE(LogFile::messages().last(), QString("Login failure: Token missing parts: size=[1]"));
+        QVERIFY(app.simulator.clearFaults());
+        QVERIFY(!Globals::getInstance().networkManager()->isLoggedIn());
+    }
+
     void accountWithoutReadPermissionIsRefusedButRemembered()
     {
         Globals::getInstance().settings()->setSavedUsername("earlier@trellion.example");
