@@ -8,11 +8,16 @@
 #include <QStandardPaths>
 #include <spdlog/spdlog.h>
 
-void LogFile::startFresh()
+void LogFile::removeToday()
 {
     QCoreApplication::setOrganizationName("Norvane");
     QCoreApplication::setApplicationName("Trellion");
     QFile::remove(todaysPath());
+}
+
+void LogFile::startFresh()
+{
+    removeToday();
     SetupLogger();
 }
 

@@ -13,6 +13,8 @@ struct LogLine {
 };
 
 namespace LogFile {
+// Takes on the app's identity (which names the log's folder) and removes today's log.
+void removeToday();
 // The app's identity and a fresh log of today, as a start gives them.
 void startFresh();
 QString todaysPath();

@@ -14,9 +14,7 @@ class AnalyticsOffTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("Norvane");
-        QCoreApplication::setApplicationName("Trellion");
-        QFile::remove(LogFile::todaysPath());
+        LogFile::removeToday();
         QFile::remove(SessionStatistics::logFilePath());
         Deployment::current().analyticsUrl.clear();
         Globals::getInstance().initialize();

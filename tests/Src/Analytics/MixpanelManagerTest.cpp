@@ -32,11 +32,8 @@ class MixpanelManagerTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("Norvane");
-        QCoreApplication::setApplicationName("Trellion");
+        LogFile::startFresh();
         QCoreApplication::setApplicationVersion("1.4.0 (37254)");
-        QFile::remove(LogFile::todaysPath());
-        SetupLogger();
         Deployment::current().analyticsUrl = endpoint.url() + "/track/?data=";
         Deployment::current().analyticsToken = "0123456789abcdef0123456789abcdef";
     }

@@ -72,10 +72,8 @@ class SessionStatisticsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("Norvane");
-        QCoreApplication::setApplicationName("Trellion");
+        LogFile::removeToday();
         QSettings().clear();
-        QFile::remove(LogFile::todaysPath());
         Deployment::current().analyticsUrl = endpoint.url() + "/track/?data=";
         Globals::getInstance().initialize();
     }

@@ -20,7 +20,7 @@ namespace ModelTest {
 // The whole application context: request engine, state manager and today's log file.
 inline void startApplication()
 {
-    QFile::remove(LogFile::todaysPath());
+    LogFile::removeToday();
     Globals::getInstance().initialize();
 }
 

@@ -29,7 +29,7 @@ class StartupTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QFile::remove(LogFile::todaysPath());
+        LogFile::removeToday();
         Globals::getInstance().initialize();
     }
 
