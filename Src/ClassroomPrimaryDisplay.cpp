@@ -1,7 +1,7 @@
 #include "ClassroomPrimaryDisplay.h"
 
 #include "HttpResponse.h"
-#include "LayoutIcon.h"
+#include "Layout.h"
 #include "Logger.h"
 #include "NetworkManager.h"
 

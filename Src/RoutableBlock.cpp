@@ -1,7 +1,7 @@
 #include "RoutableBlock.h"
 
 #include "Globals.h"
-#include "LayoutIcon.h"
+#include "Layout.h"
 #include "Logger.h"
 #include "NetworkManager.h"
 #include "RouteLine.h"
