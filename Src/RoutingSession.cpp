@@ -160,6 +160,8 @@ void RoutingSession::addRouteLine(int sinkIndex, int sourceIndex)
 
 void RoutingSession::removeRouteLine(int sourceIndex, int sinkIndex, const QString& lineIndex)
 {
+    if (!layout)
+        return;
     RoutableBlock* source = block(sourceIndex);
     if (!source) {
         LOG_ERROR(
