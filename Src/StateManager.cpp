@@ -75,6 +75,7 @@ void StateManager::initialize()
         initialized = false;
     }
     engine = new QQmlApplicationEngine();
+    engine->addImportPath(QStringLiteral("qrc:/qml")); // the Common singleton's module
     registerQmlTypes();
 
     Globals& globals = Globals::getInstance();

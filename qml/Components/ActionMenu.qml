@@ -1,0 +1,61 @@
+import QtQuick 2.12
+import Common 1.0
+import "../Common/Placement.js" as Placement
+
+// A small pop-up menu of rows separated by thin lines, kept inside its parent's width.
+DialogFrame {
+    id: menu
+
+    property var rows: ["Edit", "Duplicate", "Delete"]
+    property var inertRows: []
+    signal rowClicked(string row)
+
+    function openAt(px, py) {
+        x = Placement.fitX(px, width, parent.width)
+        y = py
+        visible = true
+    }
+    function close() { visible = false }
+
+    visible: false
+
+    Column {
+        anchors.fill: parent
+
+        Repeater {
+            model: menu.rows
+
+            Item {
+                width: menu.width
+                height: menu.height / menu.rows.length
+                readonly property bool inert: menu.inertRows.indexOf(modelData) >= 0
+
+                Text {
+                    anchors.centerIn: parent
+                    text: modelData
+                    color: parent.inert ? Common.inertColor : Common.textColor
+                    font.family: Common.gPrimaryFont
+                    font.bold: true
+                    font.pixelSize: Common.pixelFont(14)
+                }
+
+                Rectangle {
+                    visible: index > 0
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: menu.width * 0.8
+                    height: 1
+                    color: Common.menuDividerColor
+                }
+
+                MouseArea {
+                    anchors.fill: parent
+                    enabled: !parent.inert
+                    onClicked: {
+                        menu.close()
+                        menu.rowClicked(modelData)
+                    }
+                }
+            }
+        }
+    }
+}

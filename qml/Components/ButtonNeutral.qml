@@ -1,0 +1,3 @@
+ButtonBase {
+    color: "transparent"
+}

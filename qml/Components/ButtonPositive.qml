@@ -1,0 +1,5 @@
+import Common 1.0
+
+ButtonBase {
+    color: Common.positiveColor
+}

@@ -1,0 +1,28 @@
+import QtQuick 2.12
+import Common 1.0
+
+Rectangle {
+    id: checkbox
+
+    property bool isChecked: false
+
+    width: Common.pixelWidth(16)
+    height: Common.pixelHeight(16)
+    color: "white"
+    border.color: "black"
+    border.width: 1
+
+    Image {
+        anchors.fill: parent
+        anchors.margins: 1
+        source: "qrc:///images/components/checkmark.svg"
+        sourceSize: Qt.size(64, 64)
+        visible: checkbox.isChecked
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.LeftButton
+        onClicked: checkbox.isChecked = !checkbox.isChecked
+    }
+}

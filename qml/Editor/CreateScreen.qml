@@ -1,0 +1,9 @@
+import QtQuick 2.12
+
+// Stub: replaced by the real screen.
+Item {
+    property string classroomId
+    signal needToEditClassroom(string classroomId)
+    signal exited
+    function enterScreen() {}
+}

@@ -1,0 +1,83 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Common 1.0
+
+// A labelled single-line input with an underline, a hint while empty and an optional check mark.
+Column {
+    id: input
+
+    property string labelText: "Label Text"
+    property string exampleText: "Example Text"
+    property bool showCheckMark: true
+    property alias inputText: field.text
+    readonly property bool inputContainsText: field.text.length > 0
+    property int limitCharacters: 255
+    property alias echoMode: field.echoMode
+    signal accepted
+
+    function clearText() { field.clear() }
+    function focusInput() { field.forceActiveFocus() }
+
+    implicitWidth: 300
+    spacing: Common.pixelHeight(6)
+
+    Text {
+        text: input.labelText
+        visible: text.length > 0
+        color: Common.textColor
+        font.family: Common.gPrimaryFont
+        font.pixelSize: Common.pixelFont(17)
+    }
+
+    Row {
+        width: input.width
+
+        TextField {
+            id: field
+            width: input.width - (check.visible ? check.width : 0)
+            implicitHeight: 32
+            maximumLength: 40
+            color: Common.textColor
+            selectByMouse: true
+            font.family: Common.gPrimaryFont
+            font.bold: true
+            font.pixelSize: Common.pixelFont(12)
+            leftPadding: Common.pixelWidth(10)
+            background: Rectangle {
+                color: "transparent"
+                Rectangle {
+                    anchors.bottom: parent.bottom
+                    width: parent.width
+                    height: 2
+                    color: Common.inputUnderlineColor
+                }
+            }
+            onAccepted: input.accepted()
+
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                x: Common.pixelWidth(10)
+                visible: field.text.length === 0
+                text: input.exampleText
+                color: Common.textColor
+                font.family: Common.gPrimaryFont
+                font.pixelSize: Common.pixelFont(12)
+            }
+        }
+
+        Item {
+            id: check
+            visible: input.showCheckMark
+            width: Common.pixelWidth(35)
+            height: field.height
+
+            Image {
+                anchors.centerIn: parent
+                width: Math.min(parent.width, parent.height) * 0.7
+                height: width
+                source: input.inputContainsText ? "qrc:///images/PositiveCheck.png"
+                                                : "qrc:///images/NegativeCheck.png"
+            }
+        }
+    }
+}

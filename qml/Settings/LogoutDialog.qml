@@ -1,0 +1,8 @@
+import QtQuick 2.12
+
+// Stub: replaced by the real screen.
+Item {
+    visible: false
+    signal logoutConfirmed
+    function showDialog() {}
+}

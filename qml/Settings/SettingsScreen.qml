@@ -1,0 +1,6 @@
+import QtQuick 2.12
+
+// Stub: replaced by the real screen.
+Item {
+    signal closed
+}
