@@ -1,0 +1,13 @@
+#include <QQmlEngine>
+#include <QtQuickTest>
+
+// Lets the tests import the app's own modules from the compiled-in resources.
+class Setup : public QObject {
+    Q_OBJECT
+public slots:
+    void qmlEngineAvailable(QQmlEngine* engine) { engine->addImportPath(QStringLiteral("qrc:/qml")); }
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(QmlLogic, Setup)
+
+#include "QmlLogicTest.moc"
