@@ -1,12 +1,12 @@
 #pragma once
 
 #include "HttpResponse.h"
+#include "OverlayMessageManager.h" // complete, so QML can read the manager property
 
 #include <QObject>
 #include <QPointer>
 
 class ClassroomLayoutModel;
-class OverlayMessageManager;
 class RoutableBlock;
 
 // Routing over one classroom: opens every pod, makes and removes routes on the

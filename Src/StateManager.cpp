@@ -34,17 +34,6 @@ NetworkManager* network()
     return Globals::getInstance().networkManager();
 }
 
-void registerQmlTypes()
-{
-    qmlRegisterType<StateManager>("StateManager", 1, 0, "StateManager");
-    qmlRegisterType<RoutingSession>("RoutingSession", 1, 0, "RoutingSession");
-    qmlRegisterType<LayoutEditingSession>("LayoutEditingSession", 1, 0, "LayoutEditingSession");
-    qmlRegisterInterface<LayoutIcon>("LayoutIcon", 1);
-    qmlRegisterInterface<RoutableBlock>("RoutableBlock", 1);
-    qmlRegisterInterface<TeamBlock>("TeamBlock", 1);
-    qmlRegisterInterface<ClassroomPrimaryDisplay>("ClassroomPrimaryDisplay", 1);
-    qmlRegisterInterface<ClassroomLayoutModel>("ClassroomLayoutModel", 1);
-}
 
 // The payload is Base64; the URL-safe alphabet is accepted too, since tokens come in both.
 QJsonObject tokenPayload(const QString& piece)
@@ -61,6 +50,18 @@ bool hasPermission(const QJsonArray& permissions, const QString& wanted)
 }
 
 } // namespace
+
+void StateManager::registerQmlTypes()
+{
+    qmlRegisterType<StateManager>("StateManager", 1, 0, "StateManager");
+    qmlRegisterType<RoutingSession>("RoutingSession", 1, 0, "RoutingSession");
+    qmlRegisterType<LayoutEditingSession>("LayoutEditingSession", 1, 0, "LayoutEditingSession");
+    qmlRegisterInterface<LayoutIcon>("LayoutIcon", 1);
+    qmlRegisterInterface<RoutableBlock>("RoutableBlock", 1);
+    qmlRegisterInterface<TeamBlock>("TeamBlock", 1);
+    qmlRegisterInterface<ClassroomPrimaryDisplay>("ClassroomPrimaryDisplay", 1);
+    qmlRegisterInterface<ClassroomLayoutModel>("ClassroomLayoutModel", 1);
+}
 
 StateManager::StateManager(QObject* parent)
     : QObject(parent)

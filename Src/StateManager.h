@@ -12,6 +12,8 @@ class StateManager : public QObject {
 public:
     explicit StateManager(QObject* parent = nullptr);
 
+    // Makes the session types and the model's object types known to QML.
+    static void registerQmlTypes();
     void initialize();
     void shutdown();
     bool isInterfaceLoaded() const;
