@@ -17,6 +17,8 @@ AbstractButton {
     property color knobColor: "white"
     property color knobPressedColor: knobColor
     property color knobBorderColor: "transparent"
+    // An optional layer effect on the knob, such as a drop shadow.
+    property Component knobEffect: null
     signal toggled
 
     implicitWidth: trackWidth
@@ -42,6 +44,8 @@ AbstractButton {
             x: control.checked ? parent.width - width - control.knobInset : control.knobInset
             color: control.pressed ? control.knobPressedColor : control.knobColor
             border.color: control.knobBorderColor
+            layer.enabled: control.knobEffect !== null
+            layer.effect: control.knobEffect
         }
     }
 }
