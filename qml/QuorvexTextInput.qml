@@ -18,7 +18,7 @@ Column {
     function clearText() { field.clear() }
     function focusInput() { field.forceActiveFocus() }
 
-    implicitWidth: 300
+    width: 300 // default width: a Column's implicitWidth is read-only
     spacing: Common.pixelHeight(6)
 
     Text {

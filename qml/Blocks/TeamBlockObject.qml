@@ -1,0 +1,115 @@
+import QtQuick 2.12
+import Common 1.0
+import "../Common/BlockLogic.js" as BlockLogic
+
+// A team block: its name over a square area holding the display, table and furniture, turned as a whole.
+RoutableBlock {
+    id: teamBlock
+
+    property real teamRotation: routingBlockObject ? routingBlockObject.teamRotation : 0
+    property string teamTableIcon: routingBlockObject ? routingBlockObject.teamTableIcon : ""
+    property real teamTableIconRotation: routingBlockObject ? routingBlockObject.teamTableIconRotation : 0
+    property real teamTableIconScale: routingBlockObject ? routingBlockObject.teamTableIconScale : 2.0
+    property string colorOfRoutingSource: routingBlockObject ? routingBlockObject.colorOfRoutingSource : "black"
+    property var teamFurniture: routingBlockObject ? routingBlockObject.teamFurniture : []
+
+    property bool hideNameLabel: false
+    property bool hideAudioIcon: false
+    property bool enableIconSelection: false
+
+    // The item picked inside the block: a furniture icon object, or the table.
+    property QtObject selectedFurniture: null
+    property bool isTableSelected: false
+
+    function deselectIcons() {
+        selectedFurniture = null
+        isTableSelected = false
+    }
+
+    function scaleItem(step) {
+        if (selectedFurniture)
+            selectedFurniture.iconScale = BlockLogic.stepFurnitureScale(selectedFurniture.iconScale, step)
+        else if (isTableSelected)
+            routingBlockObject.teamTableIconScale = BlockLogic.stepTableScale(teamTableIconScale, step)
+    }
+
+    function rotateItem(step) {
+        if (selectedFurniture)
+            selectedFurniture.iconRotation += step
+        else if (isTableSelected)
+            routingBlockObject.teamTableIconRotation += step
+    }
+
+    function deleteItem() {
+        if (selectedFurniture) {
+            var iconIndex = selectedFurniture.iconIndex
+            deselectIcons()
+            routingBlockObject.removeFurnitureAt(iconIndex)
+        } else if (isTableSelected) {
+            deselectIcons()
+            routingBlockObject.teamTableIcon = ""
+            routingBlockObject.teamTableIconScale = 2
+            routingBlockObject.teamTableIconRotation = 0.0
+        }
+    }
+
+    width: Common.pixelWidth(150) * roomScale
+    height: Common.pixelHeight(177) * roomScale
+    lineAnchor: Qt.point(imageArea.x + imageArea.width / 2, imageArea.y + imageArea.height / 2)
+
+    BlockLabel {
+        anchors.top: parent.top
+        anchors.bottom: imageArea.top
+        width: parent.width
+        verticalAlignment: Text.AlignVCenter
+        visible: !teamBlock.hideNameLabel
+        text: teamBlock.displayName
+    }
+
+    Item {
+        id: imageArea
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: Common.pixelHeight(150) * teamBlock.roomScale
+
+        Image {
+            anchors.centerIn: parent
+            width: parent.width - Common.pixelWidth(4) * teamBlock.roomScale
+            height: parent.height - Common.pixelHeight(4) * teamBlock.roomScale
+            sourceSize: Qt.size(width, height)
+            source: "qrc:///images/teamblock/Background.svg"
+        }
+
+        // A press on the block's empty floor drops the selection.
+        MouseArea {
+            anchors.fill: parent
+            enabled: teamBlock.enableIconSelection
+            onPressed: teamBlock.deselectIcons()
+        }
+
+        TeamBlockContents {
+            anchors.centerIn: parent
+            block: teamBlock
+        }
+
+        TintedImage {
+            anchors.fill: parent
+            source: "qrc:///images/teamblock/Border.svg"
+            color: teamBlock.displayColor
+        }
+
+        Image {
+            x: Common.pixelWidth(16)
+            y: Common.pixelHeight(14)
+            width: 20
+            height: 20
+            sourceSize: Qt.size(width, height)
+            source: "qrc:///images/icons/Audio.svg"
+            visible: teamBlock.isAudioSource && !teamBlock.hideAudioIcon
+        }
+    }
+
+    DisconnectedOverlay {
+        visible: teamBlock.showsDisconnected
+    }
+}
