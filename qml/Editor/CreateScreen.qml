@@ -1,9 +1,194 @@
 import QtQuick 2.12
+import Common 1.0
+import LayoutEditingSession 1.0
+import "../Components"
+import "../Common/EditorLogic.js" as EditorLogic
 
-// Stub: replaced by the real screen.
+// The layout editor: a catalogue to drag from, the room's floor plan, the block dialogs, saving and leaving.
 Item {
+    id: createScreen
+
     property string classroomId
+    readonly property QtObject layout: layoutEditingSession.layout
+    readonly property string classroomName: layout.classroomName
+    readonly property string classroomType: layout.classroomType
+    property real classroomScale: 1.0
+    readonly property alias dropZone: canvasDropArea
     signal needToEditClassroom(string classroomId)
     signal exited
-    function enterScreen() {}
+
+    function enterScreen() {
+        console.log("EVENT: Enter Editing Screen, classroom = " + classroomId)
+        closeMenus()
+        layoutEditingSession.startSession(classroomId)
+        classroomScale = EditorLogic.clampZoom(layout.classroomScale)
+        if (settingsManager.isFirstCreate)
+            openFirstUseGuide()
+        stateManager.requireSave(false)
+    }
+
+    function getRoutableBlock(index) {
+        var view = canvas.blockView(index)
+        if (!view && index !== -1)
+            console.log("Returning null team block! index=[" + index + "]")
+        return view
+    }
+
+    function closeMenus() {
+        blockMenu.close()
+        furnitureToolbar.close()
+    }
+
+    function openFirstUseGuide() {
+        settingsManager.setIsFirstCreate(false)
+        firstUseGuide.open()
+    }
+
+    function leave() {
+        layoutEditingSession.endSession()
+        closeMenus()
+        exited()
+    }
+
+    LayoutEditingSession {
+        id: layoutEditingSession
+        onLayoutSaveSuccess: saveToast.show(true)
+        onLayoutSaveFailure: saveToast.show(false)
+    }
+
+    ScreenBackground {}
+
+    EditorOutline {
+        id: outline
+        x: catalogue.width
+        width: parent.width - x
+        height: parent.height
+        classroomType: createScreen.classroomType
+    }
+
+    EditorCanvas {
+        id: canvas
+        anchors.fill: parent
+        layout: createScreen.layout
+        roomScale: createScreen.classroomScale
+        canvasLeft: catalogue.width
+        onItemPressed: createScreen.closeMenus()
+        onFurniturePressed: {
+            blockMenu.close()
+            furnitureToolbar.target = furniture
+        }
+        onBlockMenuRequested: {
+            var p = createScreen.mapFromItem(null, windowX, windowY)
+            furnitureToolbar.close()
+            blockMenu.open(block, p.x, p.y)
+        }
+    }
+
+    ZoomControl {
+        // Inside the outline's top-right corner; rooms without an outline use the square room's corner.
+        readonly property var margins: outline.margins || EditorLogic.outlineMargins["square"]
+        x: createScreen.width - margins.right - outline.lineWidth - Common.pixelWidth(10) - width
+        y: margins.top + outline.lineWidth + Common.pixelHeight(10)
+        onZoomIn: createScreen.classroomScale = EditorLogic.stepZoom(createScreen.classroomScale, EditorLogic.zoomStep)
+        onZoomOut: createScreen.classroomScale = EditorLogic.stepZoom(createScreen.classroomScale, -EditorLogic.zoomStep)
+    }
+
+    FurnitureToolbar {
+        id: furnitureToolbar
+        layout: createScreen.layout
+    }
+
+    BlockMenu {
+        id: blockMenu
+        layout: createScreen.layout
+        onEditRequested: blockDialogs.editBlock(block)
+    }
+
+    // The canvas part of the screen, right of the catalogue; drops count only here.
+    Item {
+        id: canvasDropArea
+        anchors.left: catalogue.right
+        anchors.right: parent.right
+        height: parent.height
+    }
+
+    SaveBar {
+        id: saveBar
+        anchors.horizontalCenter: canvasDropArea.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: Common.pixelHeight(10)
+        visible: !blockDialogs.teamBlockDialogOpen
+        onSaveClicked: {
+            console.log("EVENT: Clicked Save")
+            createScreen.layout.classroomScale = createScreen.classroomScale
+            layoutEditingSession.save()
+            createScreen.closeMenus()
+        }
+        onExitClicked: {
+            if (stateManager.saveRequired()) {
+                leaveDialog.visible = true
+            } else {
+                console.log("EVENT: Exit Create")
+                createScreen.leave()
+            }
+        }
+    }
+
+    SaveToast {
+        id: saveToast
+        anchors.horizontalCenter: saveBar.horizontalCenter
+        anchors.bottom: saveBar.top
+        anchors.bottomMargin: Common.pixelHeight(25)
+    }
+
+    Catalogue {
+        id: catalogue
+        width: Common.pixelWidth(150)
+        height: parent.height
+        classroomId: createScreen.classroomId
+        classroomName: createScreen.classroomName
+        blockMode: blockDialogs.teamBlockDialogOpen
+        hasPrimaryDisplay: createScreen.layout.primaryDisplay !== null
+        onEditRoomRequested: createScreen.needToEditClassroom(createScreen.classroomId)
+        onEntryDragMoved: {
+            createScreen.closeMenus()
+            catalogueDrag.move(entry, windowX, windowY)
+        }
+        onEntryDragReleased: catalogueDrag.release(windowX, windowY)
+    }
+
+    BlockDialogs {
+        id: blockDialogs
+        anchors.fill: parent
+        layout: createScreen.layout
+        dropArea: canvasDropArea
+    }
+
+    CatalogueDrag {
+        id: catalogueDrag
+        anchors.fill: parent
+        layout: createScreen.layout
+        dropZone: canvasDropArea
+        roomScale: createScreen.classroomScale
+        blockDialogs: blockDialogs
+    }
+
+    DimmingLayer {
+        visible: leaveDialog.visible
+    }
+
+    LeaveDialog {
+        id: leaveDialog
+        anchors.centerIn: parent
+        onConfirmed: {
+            visible = false
+            createScreen.leave()
+        }
+        onCancelled: visible = false
+    }
+
+    CreateFirstUseGuide {
+        id: firstUseGuide
+        anchors.centerIn: canvasDropArea
+    }
 }

@@ -1,0 +1,40 @@
+import QtQuick 2.12
+import Common 1.0
+import ".."
+
+// Save and Exit, side by side in a small bar at the bottom of the canvas.
+Rectangle {
+    id: bar
+
+    signal saveClicked
+    signal exitClicked
+
+    width: Common.windowWidth * 0.152
+    height: Common.windowHeight * 0.091
+    radius: 5
+    color: Common.gToolbarColor
+
+    Row {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: bar.height * 0.17
+        spacing: bar.width * 0.15
+
+        NavButton {
+            objectName: "saveButton"
+            width: bar.width * 0.23
+            height: bar.height * 0.514
+            iconName: "Save"
+            buttonLabel: "Save"
+            onButtonClicked: bar.saveClicked()
+        }
+
+        NavButton {
+            objectName: "exitButton"
+            width: bar.width * 0.23
+            height: bar.height * 0.514
+            iconName: "Logout"
+            buttonLabel: "Exit"
+            onButtonClicked: bar.exitClicked()
+        }
+    }
+}
