@@ -1,10 +1,136 @@
 import QtQuick 2.12
+import Common 1.0
+import "../Components"
 
-// Stub: replaced by the real screen.
+// The account's classrooms as a grid of cards, with add and refresh, the per-classroom menu and delete.
 Item {
+    id: homeScreen
+
     property bool orbethDownloadClassrooms: false
+    property point lastMousePosition
+    readonly property bool dialogOpen: deleteDialog.visible
     signal createNewClassroom
     signal editClassroom(string classroomId)
     signal enterClassroom(string classroomId)
-    function enterScreen() {}
+
+    function enterScreen() {
+        console.log("EVENT: Entering Home Screen, download from Orbeth: " + orbethDownloadClassrooms)
+        // Signing out through the top bar can leave them open.
+        menu.close()
+        deleteDialog.visible = false
+        if (!orbethDownloadClassrooms)
+            return
+        // The refresh empties the library at once; the ring stays until the download answers.
+        classroomLayoutManager.refreshClassroomList()
+        loadingRing.visible = true
+        firstUsePanel.visible = false
+    }
+
+    function showCurrentList() {
+        var classrooms = classroomLayoutManager.classrooms
+        firstUsePanel.visible = classrooms.length === 0
+        grid.show(classrooms)
+    }
+
+    Connections {
+        target: classroomLayoutManager
+        function onClassroomsChanged() {
+            loadingRing.visible = false
+            homeScreen.showCurrentList()
+        }
+        function onOrbethRequestSuccess() {
+            homeScreen.orbethDownloadClassrooms = false
+            loadingRing.visible = false
+            failurePanel.visible = false
+            firstUsePanel.visible = classroomLayoutManager.classrooms.length === 0
+        }
+        function onOrbethRequestFailure() {
+            homeScreen.orbethDownloadClassrooms = true
+            loadingRing.visible = false
+            firstUsePanel.visible = false
+            failurePanel.visible = true
+        }
+    }
+
+    ScreenBackground {}
+
+    ClassroomGrid {
+        id: grid
+        canEdit: stateManager.canUserEdit
+        onMovementStarted: menu.close()
+        onClassroomOpened: {
+            if (homeScreen.dialogOpen)
+                return
+            console.log("EVENT: Classroom clicked: id=[" + classroomId + "] name=[" + classroomName + "]")
+            menu.close()
+            homeScreen.enterClassroom(classroomId)
+        }
+        onMenuRequested: {
+            if (!homeScreen.dialogOpen)
+                menu.openFor(classroomId, classroomName, homeScreen.lastMousePosition.x, homeScreen.lastMousePosition.y)
+        }
+    }
+
+    HomeButtons {
+        addVisible: !failurePanel.visible
+        onAddClicked: {
+            if (homeScreen.dialogOpen)
+                return
+            console.log("EVENT: Create Classroom Button Clicked")
+            homeScreen.createNewClassroom()
+            menu.close()
+        }
+        onRefreshClicked: {
+            if (homeScreen.dialogOpen)
+                return
+            console.log("EVENT: Refresh Classroom List Clicked")
+            homeScreen.orbethDownloadClassrooms = true
+            homeScreen.enterScreen()
+        }
+    }
+
+    FirstUsePanel { id: firstUsePanel }
+
+    FailurePanel {
+        id: failurePanel
+        onRetry: {
+            console.log("EVENT: Retrying Orbeth fetch")
+            visible = false
+            loadingRing.visible = true
+            homeScreen.enterScreen()
+        }
+    }
+
+    LoadingRing {
+        id: loadingRing
+        objectName: "homeLoadingRing"
+        anchors.centerIn: parent
+        width: Common.pixelWidth(120)
+        height: width
+    }
+
+    // Any press anywhere closes the menu and still reaches what lies below.
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        onPositionChanged: homeScreen.lastMousePosition = Qt.point(mouse.x, mouse.y)
+        onPressed: {
+            homeScreen.lastMousePosition = Qt.point(mouse.x, mouse.y)
+            menu.close()
+            mouse.accepted = false
+        }
+    }
+
+    ClassroomMenu {
+        id: menu
+        onEditRequested: homeScreen.editClassroom(classroomId)
+        onDeleteRequested: deleteDialog.openFor(classroomId, classroomName)
+    }
+
+    DimmingLayer { visible: deleteDialog.visible }
+
+    DeleteClassroomDialog {
+        id: deleteDialog
+        onDeleted: homeScreen.showCurrentList()
+    }
 }
