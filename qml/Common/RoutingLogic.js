@@ -1,0 +1,147 @@
+.pragma library
+
+// Decisions of the routing screen, kept apart from the views so they can be tested.
+
+// Room outline margins (fixed pixels, from the screen's own edges) per classroom type; null: no outline.
+function outlineMargins(classroomType) {
+    switch (classroomType) {
+    case "square":
+        return { top: 35, left: 150, right: 150, bottom: 35, showBottom: true }
+    case "rectangle":
+        return { top: 80, left: 115, right: 115, bottom: 145, showBottom: true }
+    case "open":
+        return { top: 35, left: 150, right: 150, bottom: 35, showBottom: false }
+    default:
+        return null
+    }
+}
+
+function contains(rect, x, y) {
+    return x >= rect.x && x <= rect.x + rect.width && y >= rect.y && y <= rect.y + rect.height
+}
+
+// The block under a point. `primary` is the primary display's rectangle (or null), `teams` the team
+// blocks' rectangles in index order. Answers { found, isPrimary, index }; the primary display wins.
+function hitTest(primary, teams, x, y) {
+    if (primary && contains(primary, x, y))
+        return { found: true, isPrimary: true, index: -1 }
+    for (var i = 0; i < teams.length; ++i) {
+        if (teams[i] && contains(teams[i], x, y))
+            return { found: true, isPrimary: false, index: i }
+    }
+    return { found: false, isPrimary: false, index: -1 }
+}
+
+function describeHit(hit) {
+    if (!hit.found)
+        return "Point is not in a block"
+    return hit.isPrimary ? "Point is in Primary Block" : "Point is in Team Block [" + hit.index + "]"
+}
+
+// The fill of the source pulse: the block colour with the alpha byte 66 in front of its six digits.
+function pulseColor(color) {
+    var digits = String(color).replace(/^#/, "")
+    if (/^[0-9a-fA-F]{3}$/.test(digits))
+        digits = digits.replace(/(.)/g, "$1$1")
+    else if (/^[0-9a-fA-F]{8}$/.test(digits))
+        digits = digits.substring(2)
+    if (!/^[0-9a-fA-F]{6}$/.test(digits))
+        return String(color)
+    return "#66" + digits.toUpperCase()
+}
+
+// Length and direction (degrees, clockwise from the x axis as the screen draws) from one point to another.
+function lineLength(x1, y1, x2, y2) {
+    return Math.sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1))
+}
+
+function lineAngle(x1, y1, x2, y2) {
+    return Math.atan2(y2 - y1, x2 - x1) * 180 / Math.PI
+}
+
+// What a release over `hit` does to a drag from `sourceIndex`: "none" (empty spot), "noSource"
+// (source gone), "same" (dropped on the source), "rejected" (sink refuses) or "add".
+function releaseOutcome(hit, sourceFound, sourceIndex, sinkAcceptsIncoming) {
+    if (!hit.found)
+        return "none"
+    if (!sourceFound)
+        return "noSource"
+    if (hit.index === sourceIndex)
+        return "same"
+    if (!sinkAcceptsIncoming)
+        return "rejected"
+    return "add"
+}
+
+// What holding the pointer on a block does, given the drag that the press started:
+// "removeAll", "primaryToAll", "removeFromBlock", "blockToAll" or "" (nothing).
+function holdAction(hit, dragFromPrimary, dragSourceIndex, isActingAsSource, isBeingSinkedInto) {
+    if (!hit.found)
+        return ""
+    if (hit.isPrimary) {
+        if (!dragFromPrimary)
+            return ""
+        return isActingAsSource || isBeingSinkedInto ? "removeAll" : "primaryToAll"
+    }
+    if (dragFromPrimary || dragSourceIndex !== hit.index)
+        return ""
+    return isActingAsSource ? "removeFromBlock" : "blockToAll"
+}
+
+// The overlay selection after clicking message `index` while `selected` is shown (-1: none).
+function toggledSelection(selected, index) {
+    return selected === index ? -1 : index
+}
+
+// Width of the route menu in design-grid units for `messageCount` messages.
+function menuWidth(messageCount) {
+    return (5 + messageCount) * 65 + 20
+}
+
+// Why a new custom message is refused, checked in this order; "" when it may be created.
+// `messageCount` counts the built-in message too.
+function messageRefusal(messageCount, hasIconSelection, text) {
+    if (messageCount > 4)
+        return "limit"
+    if (!hasIconSelection)
+        return "selection"
+    if (String(text).length === 0)
+        return "text"
+    return ""
+}
+
+var refusalLogs = {
+    "limit": "Blocking message creation: at limit",
+    "selection": "Blocking message creation: lack of selection",
+    "text": "Blocking message creation: no custom message"
+}
+
+// The icon choices of the message dialog: twelve pictures, then the digits 1 to 9.
+function iconChoices() {
+    var pictures = ["Break", "Clock", "Collaborate", "ExclamationMark", "EyesFront", "GeneralMessage",
+                    "RaisedHand", "Question", "Quiet", "Remember", "ThumbUp", "Walk"]
+    var choices = pictures.map(function (name) { return { iconName: name, iconType: true, iconText: "" } })
+    for (var digit = 1; digit <= 9; ++digit)
+        choices.push({ iconName: "", iconType: false, iconText: String(digit) })
+    return choices
+}
+
+// The screen key typed into the four fields, or "" while any field lacks its one character.
+function screenKey(characters) {
+    if (characters.length !== 4)
+        return ""
+    for (var i = 0; i < characters.length; ++i) {
+        if (String(characters[i]).length !== 1)
+            return ""
+    }
+    return characters.join("")
+}
+
+// The image name under which a pod's snapshot is announced (the snapshot URL).
+function snapshotName(address) {
+    return "http://" + address + "/lookin/thedisplay.jpg"
+}
+
+function isSnapshotOf(imageName, address) {
+    return address.length > 0 && String(imageName).toLowerCase() === snapshotName(address).toLowerCase()
+}

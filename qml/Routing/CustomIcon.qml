@@ -1,0 +1,88 @@
+import QtQuick 2.12
+import QtGraphicalEffects 1.12
+import Common 1.0
+
+// A message icon: a picture or a number in a circle, blue while active; in the route menu it is
+// smaller and carries a caption underneath.
+Item {
+    id: icon
+
+    property string iconName
+    property bool iconType: true
+    property string iconText
+    property string labelText
+    property bool inMenu: false
+    property bool activeState: false
+    property bool hideBackground: false
+    property bool isSpecialIcon: false
+    signal clicked
+
+    // The active blue of message icons, a shade apart from the buttons' blue.
+    readonly property color activeColor: "#1F8FFA"
+    readonly property real circleSize: Common.pixelScale() * (inMenu ? 36 : 56)
+
+    implicitWidth: circleSize
+    implicitHeight: circleSize + (caption.visible ? caption.anchors.topMargin + caption.height : 0)
+
+    Accessible.role: Accessible.Button
+    Accessible.name: labelText.length > 0 ? labelText : (iconType ? iconName : iconText)
+
+    Rectangle {
+        id: circle
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: icon.circleSize
+        height: width
+        radius: width / 2
+        color: icon.hideBackground ? "transparent"
+                                   : icon.activeState ? icon.activeColor : Common.dialogBorderColor
+
+        Image {
+            id: picture
+            anchors.centerIn: parent
+            visible: icon.iconType && !icon.activeState
+            width: icon.circleSize * (icon.hideBackground ? 0.75 : 0.6)
+            height: width
+            fillMode: Image.PreserveAspectFit
+            smooth: true
+            source: icon.iconType && icon.iconName.length > 0
+                    ? "qrc:///images/icons/" + icon.iconName + (icon.inMenu ? "Small.png" : ".png") : ""
+        }
+
+        ColorOverlay {
+            anchors.fill: picture
+            source: picture
+            visible: icon.iconType && icon.activeState
+            color: "white"
+        }
+
+        Text {
+            anchors.centerIn: parent
+            visible: !icon.iconType
+            text: icon.iconText
+            color: icon.activeState ? "white" : Common.dialogColor
+            font.family: Common.gPrimaryFont
+            font.pixelSize: 22
+        }
+    }
+
+    Text {
+        id: caption
+        visible: icon.inMenu
+        anchors.top: circle.bottom
+        anchors.topMargin: Common.pixelHeight(2)
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: icon.circleSize * 1.5
+        horizontalAlignment: Text.AlignHCenter
+        elide: icon.isSpecialIcon ? Text.ElideNone : Text.ElideRight
+        text: icon.labelText
+        color: Common.dialogBorderColor
+        font.family: Common.gPrimaryFont
+        font.pixelSize: 10
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        cursorShape: Qt.PointingHandCursor
+        onClicked: icon.clicked()
+    }
+}

@@ -1,0 +1,68 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Common 1.0
+import ".."
+import "../Common/RoutingLogic.js" as RoutingLogic
+
+// The message text and the grid of icon choices of the message dialog.
+Column {
+    id: tab
+
+    readonly property alias text: input.inputText
+    readonly property var choices: RoutingLogic.iconChoices()
+    property int selectedIndex: -1
+    readonly property var selectedChoice: selectedIndex >= 0 ? choices[selectedIndex] : null
+
+    function clear() {
+        input.clearText()
+        selectedIndex = -1
+    }
+    function focusInput() { input.focusInput() }
+
+    spacing: Common.pixelHeight(10)
+
+    QuorvexTextInput {
+        id: input
+        objectName: "messageInput"
+        width: parent.width
+        height: Common.pixelHeight(80)
+        labelText: "Create Custom Message"
+        exampleText: "I have a question"
+    }
+
+    Text {
+        text: "Pick an Icon"
+        color: Common.textColor
+        font.family: Common.gPrimaryFont
+        font.pixelSize: Common.pixelFont(15)
+    }
+
+    GridView {
+        id: grid
+        width: parent.width
+        height: Common.pixelHeight(240)
+        clip: true
+        cellWidth: (width - scrollBar.width) / 4
+        cellHeight: height / 3
+        model: tab.choices
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {
+            id: scrollBar
+            policy: ScrollBar.AlwaysOn
+        }
+
+        delegate: Item {
+            width: grid.cellWidth
+            height: grid.cellHeight
+
+            CustomIcon {
+                anchors.centerIn: parent
+                iconName: modelData.iconName
+                iconType: modelData.iconType
+                iconText: modelData.iconText
+                activeState: tab.selectedIndex === index
+                onClicked: tab.selectedIndex = index
+            }
+        }
+    }
+}

@@ -1,0 +1,64 @@
+import QtQuick 2.12
+import "../Common/RoutingLogic.js" as RoutingLogic
+
+// One route between two block anchors: the line with its end dots, a travelling dot while the
+// connection is alive, and the middle disc that removes the route.
+Item {
+    id: route
+
+    property var routeLine
+    property point sourcePoint
+    property point sinkPoint
+    signal removeRequested
+
+    readonly property color lineColor: routeLine ? routeLine.displayColor : "transparent"
+    readonly property bool alive: routeLine ? routeLine.isConnectionAlive : false
+    readonly property real length: RoutingLogic.lineLength(sourcePoint.x, sourcePoint.y, sinkPoint.x, sinkPoint.y)
+    property real progress: 0
+
+    objectName: "routeLine"
+    opacity: alive ? 1.0 : 0.7
+
+    onLengthChanged: if (travel.running) travel.restart()
+
+    RouteStroke {
+        from: route.sourcePoint
+        to: route.sinkPoint
+        color: route.lineColor
+    }
+
+    Dot { center: route.sourcePoint; size: 10; color: route.lineColor }
+    Dot { center: route.sinkPoint; size: 10; color: route.lineColor }
+
+    Dot {
+        visible: route.alive
+        size: 7
+        color: route.lineColor
+        center: Qt.point(route.sourcePoint.x + (route.sinkPoint.x - route.sourcePoint.x) * route.progress,
+                         route.sourcePoint.y + (route.sinkPoint.y - route.sourcePoint.y) * route.progress)
+    }
+
+    NumberAnimation {
+        id: travel
+        target: route
+        property: "progress"
+        from: 0
+        to: 1
+        duration: 2000
+        loops: Animation.Infinite
+        running: route.alive
+    }
+
+    Dot {
+        objectName: "routeLineDisc"
+        size: 20
+        color: route.lineColor
+        center: Qt.point((route.sourcePoint.x + route.sinkPoint.x) / 2, (route.sourcePoint.y + route.sinkPoint.y) / 2)
+
+        MouseArea {
+            anchors.fill: parent
+            cursorShape: Qt.PointingHandCursor
+            onPressed: route.removeRequested()
+        }
+    }
+}

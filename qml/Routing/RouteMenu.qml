@@ -1,0 +1,114 @@
+import QtQuick 2.12
+import Common 1.0
+import "../Common/RoutingLogic.js" as RoutingLogic
+
+// The bar at the bottom of the plan: new message, one toggle per overlay message, reset,
+// primary to all, banners and exit.
+Rectangle {
+    id: menu
+
+    property var routingSession
+    property var messages: routingSession ? routingSession.overlayMessageManager.messages : []
+    property int selectedMessage: -1
+    // The text of the shown overlay, so the selection follows it when the list is fetched again.
+    property string selectedText
+    property bool bannersShown: true
+    signal addNewClicked
+    signal exitClicked
+
+    function refreshBanners() { bannersShown = routingSession.isShowRoutingBanners() }
+    function clearSelection() { select(-1) }
+    function select(index) {
+        selectedMessage = index
+        selectedText = index >= 0 ? messages[index].message : ""
+    }
+
+    onMessagesChanged: {
+        var found = -1
+        for (var i = 0; i < messages.length && selectedText.length > 0; ++i) {
+            if (messages[i].message === selectedText)
+                found = i
+        }
+        selectedMessage = found
+    }
+
+    width: Common.pixelWidth(RoutingLogic.menuWidth(messages.length))
+    height: Common.pixelHeight(70)
+    color: Common.gToolbarColor
+    radius: 5
+
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.AllButtons
+    }
+
+    Row {
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: Common.pixelHeight(10)
+
+        RouteMenuItem {
+            cellWidth: 60
+            caption: "Add New"
+            iconName: "AddNew"
+            onClicked: menu.addNewClicked()
+        }
+
+        Repeater {
+            model: menu.messages
+
+            RouteMenuItem {
+                cellWidth: 65
+                caption: modelData.message
+                iconName: modelData.iconName
+                iconType: modelData.iconType
+                iconText: modelData.iconText
+                withCircle: true
+                isSpecialIcon: !modelData.canBeDeleted
+                activeState: menu.selectedMessage === index
+                onClicked: {
+                    menu.select(RoutingLogic.toggledSelection(menu.selectedMessage, index))
+                    console.log("EVENT: Display Overlay")
+                    menu.routingSession.showOverlay(menu.selectedMessage === index ? modelData.message : "", false)
+                }
+            }
+        }
+
+        RouteMenuItem {
+            cellWidth: 60
+            caption: "Reset"
+            iconName: "Reset"
+            onClicked: {
+                console.log("EVENT: Reset")
+                menu.routingSession.reset()
+                menu.clearSelection()
+            }
+        }
+
+        RouteMenuItem {
+            cellWidth: 60
+            caption: "Primary to All"
+            iconName: "PrimarytoAll"
+            isSpecialIcon: true
+            onClicked: menu.routingSession.routePrimaryToAll()
+        }
+
+        RouteMenuItem {
+            cellWidth: 60
+            caption: "Banners"
+            iconName: menu.bannersShown ? "BannersShow" : "BannersHide"
+            isSpecialIcon: true
+            onClicked: {
+                menu.routingSession.toggleRoutingBanners()
+                menu.refreshBanners()
+            }
+        }
+
+        RouteMenuItem {
+            cellWidth: 50
+            caption: "Exit"
+            iconName: "Exit"
+            onClicked: menu.exitClicked()
+        }
+    }
+}

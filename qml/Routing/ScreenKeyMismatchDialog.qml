@@ -1,0 +1,16 @@
+import QtQuick 2.12
+import Common 1.0
+import "../Components"
+
+// Says that the typed screen key matches none of the room's displays.
+ConfirmDialog {
+    property string classroomName
+
+    width: Common.pixelWidth(400)
+    height: Common.pixelHeight(375)
+    iconSource: "qrc:///images/SaveCreateDialogIcon.png"
+    text: "That key doesn't match any of the screen keys displayed in " + classroomName + "."
+    textPixelSize: 20
+    confirmText: "CONFIRM"
+    cancelText: ""
+}
