@@ -135,7 +135,12 @@ Window {
                 roomSettingsScreen.classroomId = classroomId
                 mainRootContainer.state = "CreateRoom"
             }
-            onExited: mainRootContainer.state = "Home"
+            // Unsaved edits live on in the library's model; a fresh download drops them as promised.
+            onExited: {
+                if (changesDropped)
+                    homeScreen.orbethDownloadClassrooms = true
+                mainRootContainer.state = "Home"
+            }
         }
 
         RouteScreen {

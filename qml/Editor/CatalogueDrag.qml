@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import Common 1.0
 import "../Common/EditorLogic.js" as EditorLogic
 
 // Carries a catalogue entry across the screen and turns it into room furniture, a primary display or a
@@ -56,13 +57,14 @@ Item {
             return
         }
         console.log("EVENT: Dropping new Primary Display: x=[" + x + "] y=[" + y + "]")
-        layout.addPrimaryDisplay(x, y)
+        // Blocks keep design-grid positions, so a drop lands under the pointer at any window size.
+        layout.addPrimaryDisplay(Common.pixelWidthReverse(x), Common.pixelHeightReverse(y))
         blockDialogs.openForNewPrimaryDisplay()
     }
 
     function dropTeamBlock(displayIcon, x, y) {
         console.log("EVENT: Dropping new Team Block: x=[" + x + "] y=[" + y + "]")
-        var blockIndex = layout.addTeamBlock(x, y, displayIcon)
+        var blockIndex = layout.addTeamBlock(Common.pixelWidthReverse(x), Common.pixelHeightReverse(y), displayIcon)
         blockDialogs.openForNewTeamBlock(blockIndex)
     }
 

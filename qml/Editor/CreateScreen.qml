@@ -15,7 +15,8 @@ Item {
     property real classroomScale: 1.0
     readonly property alias dropZone: canvasDropArea
     signal needToEditClassroom(string classroomId)
-    signal exited
+    // changesDropped: the user left with unsaved edits, which the library still holds in memory.
+    signal exited(bool changesDropped)
 
     function enterScreen() {
         console.log("EVENT: Enter Editing Screen, classroom = " + classroomId)
@@ -44,10 +45,10 @@ Item {
         firstUseGuide.open()
     }
 
-    function leave() {
+    function leave(changesDropped) {
         layoutEditingSession.endSession()
         closeMenus()
-        exited()
+        exited(changesDropped)
     }
 
     LayoutEditingSession {
@@ -129,7 +130,7 @@ Item {
                 leaveDialog.visible = true
             } else {
                 console.log("EVENT: Exit Create")
-                createScreen.leave()
+                createScreen.leave(false)
             }
         }
     }
@@ -182,7 +183,7 @@ Item {
         anchors.centerIn: parent
         onConfirmed: {
             visible = false
-            createScreen.leave()
+            createScreen.leave(true)
         }
         onCancelled: visible = false
     }
