@@ -72,7 +72,8 @@ Item {
     }
 
     HomeButtons {
-        addVisible: !failurePanel.visible
+        // Only editors may create rooms; the cloud service refuses anyone else.
+        addVisible: !failurePanel.visible && stateManager.canUserEdit
         onAddClicked: {
             if (homeScreen.dialogOpen)
                 return
