@@ -348,6 +348,12 @@ void NetworkManager::lookin(const QString& address)
     accessManager->get(QNetworkRequest(QUrl(QString("http://%1/lookin/thedisplay.jpg").arg(address))));
 }
 
+bool NetworkManager::hasSnapshot(const QString& imageName) const
+{
+    const LookinImage* images = Globals::getInstance().lookinImage();
+    return images && !images->pixmap(imageName).isNull();
+}
+
 void NetworkManager::storeSnapshot(QNetworkReply* reply)
 {
     // A failed fetch stores a null image: the view then shows nothing.

@@ -24,6 +24,8 @@ public:
 
     Q_INVOKABLE QString currentOverlay() const { return currentOverlayText; }
     Q_INVOKABLE void lookin(const QString& address);
+    // Whether the snapshot announced as `imageName` holds a picture; a failed fetch stores an empty one.
+    Q_INVOKABLE bool hasSnapshot(const QString& imageName) const;
 
     // Request engine
     void queuePodRequest(HttpRequest* request);

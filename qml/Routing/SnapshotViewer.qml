@@ -4,8 +4,8 @@ import "../Components"
 import "../Common/RoutingLogic.js" as RoutingLogic
 
 // Shows what one pod's display shows, asking it for a fresh snapshot every second while open.
-// Each new snapshot is loaded behind the shown one and only takes its place when it holds a picture
-// (a failed fetch arrives as an empty one), so the last good picture stays up instead of a blank.
+// A failed fetch arrives as an empty snapshot and is not loaded; each good one is loaded behind the
+// shown one and takes its place once ready, so the last good picture stays up instead of a blank.
 Item {
     id: viewer
 
@@ -43,6 +43,10 @@ Item {
             silence.start()
     }
     function showSnapshot(imageName) {
+        if (!networkManager.hasSnapshot(imageName)) {
+            noPicture = true
+            return
+        }
         var back = pictures[1 - shown]
         back.source = "image://RuvoruVadudo/clear"
         back.source = "image://RuvoruVadudo/" + imageName

@@ -86,11 +86,14 @@ private slots:
         QVERIFY(loaded.wait(3000));
         QCOMPARE(loaded.last().first().toString(), name);
         QVERIFY(images->pixmap(name).toImage().pixelColor(10, 10).blue() > 200);
+        QVERIFY(network->hasSnapshot(name));
 
         // A display that is off still announces, with an empty picture.
         network->lookin("127.0.0.1:1");
         QVERIFY(loaded.wait(3000));
         QVERIFY(images->pixmap(loaded.last().first().toString()).isNull());
+        QVERIFY(!network->hasSnapshot(loaded.last().first().toString()));
+        QVERIFY(!network->hasSnapshot("never-fetched"));
     }
 
     void reinitialisingTheCacheKeepsOnlyTheBlank()
