@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/lib/packages.sh"
 ensure_packages
-build_trellion
+build_trellion Trellion trellion-sim
 build="${TRELLION_BUILD_DIR:-$root/build}"
 
 simulator="$build/tools/simulator/trellion-sim"

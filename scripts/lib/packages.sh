@@ -12,9 +12,11 @@ TRELLION_PACKAGES=(
 )
 
 ensure_packages() {
-    local wanted=("${TRELLION_PACKAGES[@]}" "$@") missing=() package
+    local wanted=("${TRELLION_PACKAGES[@]}" "$@") missing=() package installed
+    # One query for all of them: this runs before every demo start.
+    installed=" $(dpkg-query -W -f='${Package}:${Status} ' "${wanted[@]}" 2>/dev/null) "
     for package in "${wanted[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+        [[ $installed == *" $package:install ok installed "* ]] || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
@@ -27,11 +29,24 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-# Configures and builds into build/ (or $TRELLION_BUILD_DIR).
+# Builds into build/ (or $TRELLION_BUILD_DIR) the given targets, or everything when none are given.
+# Configures only a build directory that was never configured or was configured differently:
+# re-configuring an unchanged tree regenerates the QML resources and so relinks every binary, and
+# `cmake --build` re-configures by itself whenever a CMakeLists.txt changes.
+# Usage: build_trellion [target…]
 build_trellion() {
     local root build
     root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
     build="${TRELLION_BUILD_DIR:-$root/build}"
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$build" --parallel "$(nproc)"
+    local -a target_options=()
+    local target
+    for target in "$@"; do
+        target_options+=(--target "$target")
+    done
+    if [ ! -f "$build/build.ninja" ] \
+        || ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$build/CMakeCache.txt" 2>/dev/null \
+        || ! grep -qx 'CMAKE_BUILD_TYPE:STRING=RelWithDebInfo' "$build/CMakeCache.txt"; then
+        cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    fi
+    cmake --build "$build" --parallel "$(nproc)" "${target_options[@]}"
 }

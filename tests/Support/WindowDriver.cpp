@@ -1,0 +1,283 @@
+#include "WindowDriver.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+// Waits between the steps of a gesture so that Qt Quick sees a moving pointer, not a jump.
+constexpr int stepDelayMs = 20;
+
+QString shownText(const QQuickItem* item)
+{
+    const QVariant value = item->property("text");
+    if (!value.isValid() || value.userType() != QMetaType::QString)
+        return {};
+    const QString text = value.toString();
+    if (Qt::mightBeRichText(text))
+        return QTextDocumentFragment::fromHtml(text).toPlainText().trimmed();
+    return text.trimmed();
+}
+
+bool textMatches(const QString& shown, const QString& wanted, WindowDriver::Match match)
+{
+    if (shown.isEmpty())
+        return false;
+    return match == WindowDriver::Match::Exact ? shown == wanted.trimmed() : shown.contains(wanted);
+}
+
+// Visible to a user: shown, not transparent, with its centre inside the window and every clipping
+// ancestor.
+bool isOnScreen(const QQuickItem* item, const QQuickWindow* window)
+{
+    if (!item->isVisible() || item->width() <= 0 || item->height() <= 0)
+        return false;
+    const QPointF centre = WindowDriver::centreOf(item);
+    if (!QRectF(QPointF(0, 0), window->size()).contains(centre))
+        return false;
+    for (const QQuickItem* up = item; up; up = up->parentItem()) {
+        if (up->opacity() <= 0)
+            return false;
+        if (up != item && up->clip() && !up->mapRectToScene(up->boundingRect()).contains(centre))
+            return false;
+    }
+    return true;
+}
+
+// Appends `item` and its descendants in the order Qt Quick paints them, so later means on top.
+void collectInPaintOrder(QQuickItem* item, QList<QQuickItem*>& out)
+{
+    out.append(item);
+    QList<QQuickItem*> children = item->childItems();
+    std::stable_sort(children.begin(), children.end(),
+        [](const QQuickItem* a, const QQuickItem* b) { return a->z() < b->z(); });
+    for (QQuickItem* child : children)
+        collectInPaintOrder(child, out);
+}
+
+// The picture an item shows: its own source, or that of the hidden item an effect (a colour
+// overlay, a shadow) draws in its place.
+QUrl shownSource(const QQuickItem* item)
+{
+    const QVariant source = item->property("source");
+    if (source.userType() == QMetaType::QUrl)
+        return source.toUrl();
+    if (const QObject* drawn = source.value<QObject*>()) {
+        const QVariant inner = drawn->property("source");
+        if (inner.userType() == QMetaType::QUrl)
+            return inner.toUrl();
+    }
+    return {};
+}
+
+QQuickItem* topmost(const QList<QQuickItem*>& items)
+{
+    return items.isEmpty() ? nullptr : items.last();
+}
+
+} // namespace
+
+QQuickWindow* WindowDriver::findAppWindow()
+{
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (auto* quickWindow = qobject_cast<QQuickWindow*>(window))
+            return quickWindow;
+    }
+    return nullptr;
+}
+
+WindowDriver::WindowDriver(QQuickWindow* window)
+    : win(window)
+{
+    if (win && !QTest::qWaitForWindowExposed(win, defaultTimeoutMs))
+        qWarning("WindowDriver: the window was not exposed in time");
+    // Key events reach the focused item only while the window is active.
+    if (win && !ensureActive())
+        qWarning("WindowDriver: the window did not become active in time");
+}
+
+QList<QQuickItem*> WindowDriver::visibleItems() const
+{
+    QList<QQuickItem*> all;
+    if (win)
+        collectInPaintOrder(win->contentItem(), all);
+    QList<QQuickItem*> shown;
+    for (QQuickItem* item : all) {
+        if (isOnScreen(item, win))
+            shown.append(item);
+    }
+    return shown;
+}
+
+QList<QQuickItem*> WindowDriver::itemsWhere(const std::function<bool(const QQuickItem*)>& test) const
+{
+    QList<QQuickItem*> found;
+    for (QQuickItem* item : visibleItems()) {
+        if (test(item))
+            found.append(item);
+    }
+    return found;
+}
+
+QList<QQuickItem*> WindowDriver::itemsWithText(const QString& text, Match match) const
+{
+    return itemsWhere([&](const QQuickItem* item) { return textMatches(shownText(item), text, match); });
+}
+
+QQuickItem* WindowDriver::itemWithText(const QString& text, Match match) const
+{
+    return topmost(itemsWithText(text, match));
+}
+
+QQuickItem* WindowDriver::itemNamed(const QString& objectName) const
+{
+    return topmost(itemsWhere([&](const QQuickItem* item) { return item->objectName() == objectName; }));
+}
+
+QList<QQuickItem*> WindowDriver::imagesWithSource(const QString& suffix) const
+{
+    return itemsWhere([&](const QQuickItem* item) { return shownSource(item).toString().endsWith(suffix); });
+}
+
+QQuickItem* WindowDriver::imageWithSource(const QString& suffix) const
+{
+    return topmost(imagesWithSource(suffix));
+}
+
+QQuickItem* WindowDriver::waitForItem(const std::function<QQuickItem*()>& found, int timeoutMs)
+{
+    QQuickItem* item = nullptr;
+    if (!QTest::qWaitFor([&] { return (item = found()) != nullptr; }, timeoutMs))
+        return nullptr;
+    return item;
+}
+
+QQuickItem* WindowDriver::waitForText(const QString& text, Match match, int timeoutMs)
+{
+    return waitForItem([&] { return itemWithText(text, match); }, timeoutMs);
+}
+
+QQuickItem* WindowDriver::waitForNamed(const QString& objectName, int timeoutMs)
+{
+    return waitForItem([&] { return itemNamed(objectName); }, timeoutMs);
+}
+
+QQuickItem* WindowDriver::waitForImage(const QString& suffix, int timeoutMs)
+{
+    return waitForItem([&] { return imageWithSource(suffix); }, timeoutMs);
+}
+
+bool WindowDriver::waitUntilTextGone(const QString& text, Match match, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return !itemWithText(text, match); }, timeoutMs);
+}
+
+QPointF WindowDriver::centreOf(const QQuickItem* item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+}
+
+bool WindowDriver::click(QQuickItem* item, int times)
+{
+    return item && win && isOnScreen(item, win) && click(centreOf(item), times);
+}
+
+bool WindowDriver::click(const QPointF& windowPoint, int times)
+{
+    if (!win)
+        return false;
+    // A user's pointer moves there first; hover handlers see it as they would.
+    QTest::mouseMove(win, windowPoint.toPoint());
+    // Repeated clicks all arrive before the app can answer the first, as from a quick user.
+    for (int click = 0; click < times; ++click)
+        QTest::mouseClick(win, Qt::LeftButton, Qt::NoModifier, windowPoint.toPoint());
+    QTest::qWait(stepDelayMs);
+    return true;
+}
+
+bool WindowDriver::pressAndHold(QQuickItem* item, int holdMs)
+{
+    if (!item || !win || !isOnScreen(item, win))
+        return false;
+    const QPoint point = centreOf(item).toPoint();
+    QTest::mouseMove(win, point);
+    QTest::mousePress(win, Qt::LeftButton, Qt::NoModifier, point);
+    QTest::qWait(holdMs);
+    QTest::mouseRelease(win, Qt::LeftButton, Qt::NoModifier, point);
+    QTest::qWait(stepDelayMs);
+    return true;
+}
+
+bool WindowDriver::drag(const QPointF& from, const QPointF& to, int steps)
+{
+    if (!win || steps < 1)
+        return false;
+    QTest::mouseMove(win, from.toPoint());
+    QTest::mousePress(win, Qt::LeftButton, Qt::NoModifier, from.toPoint());
+    QTest::qWait(stepDelayMs);
+    for (int step = 1; step <= steps; ++step) {
+        const QPointF point = from + (to - from) * step / steps;
+        QTest::mouseMove(win, point.toPoint());
+        QTest::qWait(stepDelayMs);
+    }
+    QTest::mouseRelease(win, Qt::LeftButton, Qt::NoModifier, to.toPoint());
+    QTest::qWait(stepDelayMs);
+    return true;
+}
+
+bool WindowDriver::drag(QQuickItem* from, QQuickItem* to, int steps)
+{
+    return from && to && win && isOnScreen(from, win) && drag(centreOf(from), centreOf(to), steps);
+}
+
+bool WindowDriver::ensureActive()
+{
+    if (!win)
+        return false;
+    if (!win->isActive())
+        win->requestActivate();
+    return QTest::qWaitForWindowActive(win, defaultTimeoutMs);
+}
+
+void WindowDriver::typeText(const QString& text)
+{
+    if (!ensureActive())
+        return;
+    for (const QChar character : text)
+        QTest::keyClick(win, character.toLatin1());
+}
+
+void WindowDriver::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    if (!ensureActive())
+        return;
+    QTest::keyClick(win, key, modifiers);
+}
+
+bool WindowDriver::resize(const QSize& size)
+{
+    if (!win)
+        return false;
+    win->resize(size);
+    const bool resized = QTest::qWaitFor(
+        [&] { return win->size() == size && win->contentItem()->size() == QSizeF(size); }, defaultTimeoutMs);
+    QTest::qWait(100); // bindings and layouts settle on the next frames
+    return resized;
+}
+
+bool WindowDriver::saveScreenshot(const QString& name) const
+{
+    const QString directory = qEnvironmentVariable("TRELLION_SCREENSHOT_DIR");
+    if (directory.isEmpty())
+        return true;
+    if (!win || !QDir().mkpath(directory))
+        return false;
+    return win->grabWindow().save(QDir(directory).filePath(name + ".png"), "PNG");
+}

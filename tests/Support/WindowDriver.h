@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class QQuickItem;
+class QQuickWindow;
+
+// Drives the app's real window as a user would: finds what is on screen by its text, name or
+// picture, and clicks, types and drags with mouse and key events sent to the window.
+// Every wait is bounded and answers false (or null) instead of hanging.
+//
+//     WindowDriver ui;
+//     QVERIFY(ui.click(ui.waitForText("Login")));
+//     ui.saveScreenshot("login");
+class WindowDriver {
+public:
+    enum class Match { Exact, Contains };
+
+    // The application's first top-level Qt Quick window, or null.
+    static QQuickWindow* findAppWindow();
+
+    explicit WindowDriver(QQuickWindow* window = findAppWindow());
+
+    QQuickWindow* window() const { return win; }
+    bool isReady() const { return win != nullptr; }
+
+    // The topmost visible item showing `text` (leading and trailing blanks and markup ignored).
+    QQuickItem* itemWithText(const QString& text, Match match = Match::Exact) const;
+    QList<QQuickItem*> itemsWithText(const QString& text, Match match = Match::Exact) const;
+    QQuickItem* itemNamed(const QString& objectName) const;
+    // The topmost visible item whose `source` URL ends with `suffix` ("ThreeDotMenu.svg").
+    QQuickItem* imageWithSource(const QString& suffix) const;
+    QList<QQuickItem*> imagesWithSource(const QString& suffix) const;
+    // Every visible item for which `test` holds, bottom first.
+    QList<QQuickItem*> itemsWhere(const std::function<bool(const QQuickItem*)>& test) const;
+
+    QQuickItem* waitForText(
+        const QString& text, Match match = Match::Exact, int timeoutMs = defaultTimeoutMs);
+    QQuickItem* waitForNamed(const QString& objectName, int timeoutMs = defaultTimeoutMs);
+    QQuickItem* waitForImage(const QString& suffix, int timeoutMs = defaultTimeoutMs);
+    bool waitUntilTextGone(const QString& text, Match match = Match::Exact, int timeoutMs = defaultTimeoutMs);
+    // Runs the event loop until `found` returns an item (returned) or the time is up (null).
+    QQuickItem* waitForItem(const std::function<QQuickItem*()>& found, int timeoutMs = defaultTimeoutMs);
+
+    // Mouse: left button at the item's centre, in window coordinates. False for a null or hidden item.
+    // `times` clicks follow each other without the event loop running in between.
+    bool click(QQuickItem* item, int times = 1);
+    bool click(const QPointF& windowPoint, int times = 1);
+    bool pressAndHold(QQuickItem* item, int holdMs = 1000);
+    bool drag(const QPointF& from, const QPointF& to, int steps = 10);
+    bool drag(QQuickItem* from, QQuickItem* to, int steps = 10);
+    static QPointF centreOf(const QQuickItem* item);
+
+    // Keyboard, into the item that has the focus.
+    void typeText(const QString& text);
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // Resizes the window and waits until the scene has the new size.
+    bool resize(const QSize& size);
+
+    // Saves the window as <name>.png into $TRELLION_SCREENSHOT_DIR; does nothing when unset.
+    // False only when saving was asked for and failed.
+    bool saveScreenshot(const QString& name) const;
+
+    static constexpr int defaultTimeoutMs = 5000;
+
+private:
+    QList<QQuickItem*> visibleItems() const;
+    bool ensureActive();
+
+    QPointer<QQuickWindow> win;
+};
