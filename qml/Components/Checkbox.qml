@@ -6,7 +6,8 @@ Rectangle {
 
     property bool isChecked: false
 
-    width: Common.pixelWidth(16)
+    // Square at any window shape: a stretched box no longer reads as a check box.
+    width: height
     height: Common.pixelHeight(16)
     color: "white"
     border.color: "black"
