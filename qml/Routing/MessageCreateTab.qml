@@ -57,6 +57,8 @@ Column {
 
             CustomIcon {
                 anchors.centerIn: parent
+                // In a window wider than the design the icons grow faster than the rows: keep them apart.
+                scale: Math.min(1, grid.cellHeight / (implicitHeight + Common.pixelHeight(6)))
                 iconName: modelData.iconName
                 iconType: modelData.iconType
                 iconText: modelData.iconText
