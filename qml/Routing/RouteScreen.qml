@@ -29,6 +29,16 @@ Item {
         if (!stateManager.canUserEdit && stateManager.isScreenkeyEnabled)
             gate.lock(classroomName)
     }
+    // The screen-key flag is asked for after sign-in and can arrive once the user is already here.
+    Connections {
+        target: stateManager
+        enabled: screen.visible
+        function onIsScreenkeyEnabledChanged() {
+            if (!stateManager.canUserEdit && stateManager.isScreenkeyEnabled && !gate.locked)
+                gate.lock(screen.classroomName)
+        }
+    }
+
     function isSessionActive() { return routingSession.isSessionActive() }
     function terminateOnExit() {
         snapshotViewer.hide()

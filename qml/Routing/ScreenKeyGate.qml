@@ -8,6 +8,7 @@ Item {
     property var routingSession
     property var dimming
     property bool checking: false
+    readonly property bool locked: blocker.visible
     signal cancelled
 
     function lock(name) {
