@@ -108,6 +108,7 @@ DialogFrame {
 
         DialogText {
             id: errorLine
+            objectName: "exitError"
             visible: dialog.passwordRequired
             color: Common.accentColor
             font.bold: true
@@ -127,6 +128,7 @@ DialogFrame {
 
             ButtonPositive {
                 id: exitButton
+                objectName: "exitButton"
                 textToShow: "EXIT"
                 onButtonClicked: dialog.submit()
             }

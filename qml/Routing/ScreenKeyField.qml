@@ -6,6 +6,7 @@ Item {
     id: cell
 
     property alias text: input.text
+    readonly property bool editing: input.activeFocus
     signal filled
 
     function focusField() { input.forceActiveFocus() }
