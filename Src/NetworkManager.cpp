@@ -4,6 +4,7 @@
 #include "Globals.h"
 #include "Logger.h"
 #include "LookinImage.h"
+#include "PodAccessManager.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -35,7 +36,7 @@ QString baseUrl(const QString& url, const char* setting)
 
 NetworkManager::NetworkManager(QObject* parent)
     : QObject(parent)
-    , accessManager(new QNetworkAccessManager(this))
+    , accessManager(new PodAccessManager(this))
     , authServiceUrl(Deployment::current().authUrl)
     , backendServiceUrl(Deployment::current().backendUrl)
 {
@@ -194,6 +195,7 @@ HttpRequest* NetworkManager::queuePodCall(
     if (tls == PodTls::On)
         request->networkRequest.setSslConfiguration(podSslConfiguration);
     request->networkRequest.setUrl(QUrl(url));
+    request->networkRequest.setAttribute(PodAccessManager::podRequestAttribute, true);
     if (!body.isEmpty()) {
         const QString json = QString::fromUtf8(QJsonDocument(body).toJson());
         addJsonHeaders(request->networkRequest, json);

@@ -4,9 +4,11 @@
 
 #include <QJsonObject>
 #include <QList>
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QSslConfiguration>
+
+class PodAccessManager;
+class QNetworkReply;
 
 // The one request engine. Pod calls wait in a FIFO queue that is drained up to
 // the next FLUSH barrier; cloud calls go out at once; snapshots are plain GETs.
@@ -40,6 +42,7 @@ public:
     void addJsonHeaders(QNetworkRequest& request, const QString& body) const;
     void addUserToken(QNetworkRequest& request) const;
     void issueOrbethRequest(HttpRequest* request);
+    PodAccessManager* podAccessManager() const { return accessManager; }
 
     // Pod control API
     HttpRequest* connectPods(const QString& address, const QString& sink, const QString& message,
@@ -86,7 +89,7 @@ private:
     QString podApi(const QString& address) const { return podApiUrl.arg(address); }
     void storeSnapshot(QNetworkReply* reply);
 
-    QNetworkAccessManager* accessManager;
+    PodAccessManager* accessManager;
     QString authServiceUrl;
     QString backendServiceUrl;
     const QString podApiUrl = QStringLiteral("http://%1/api/v2/content/activerouting");

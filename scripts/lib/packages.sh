@@ -7,7 +7,8 @@ TRELLION_PACKAGES=(
     qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
     qml-module-qtquick-window2 qml-module-qtquick-shapes qml-module-qtgraphicaleffects
     qml-module-qtquick-templates2 qml-module-qttest
-    libspdlog-dev libfmt-dev libcpp-httplib-dev
+    libspdlog-dev libfmt-dev libcpp-httplib-dev libcurl4-openssl-dev
+    nginx-light
     xvfb xauth libgl1-mesa-dri
 )
 

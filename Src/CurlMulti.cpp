@@ -1,0 +1,119 @@
+#include "CurlMulti.h"
+
+#include <QSocketNotifier>
+#include <vector>
+
+namespace {
+
+// A classroom's pods with room to spare: past this, curl closes the longest-idle connection.
+constexpr long connectionCacheSize = 512;
+
+} // namespace
+
+struct CurlMulti::Watch {
+    QSocketNotifier* read = nullptr;
+    QSocketNotifier* write = nullptr;
+};
+
+CurlMulti::CurlMulti(QObject* parent)
+    : QObject(parent)
+{
+    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
+    Q_UNUSED(initialised)
+    multi = curl_multi_init();
+    curl_multi_setopt(multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::onSocket);
+    curl_multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
+    curl_multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::onTimer);
+    curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
+    curl_multi_setopt(multi, CURLMOPT_MAX_HOST_CONNECTIONS, maxConnectionsPerHost);
+    curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, connectionCacheSize);
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+}
+
+CurlMulti::~CurlMulti()
+{
+    // Transfers still running belong to replies that outlive us; they only free their handles.
+    for (const auto& transfer : running)
+        curl_multi_remove_handle(multi, transfer.first);
+    curl_multi_cleanup(multi);
+}
+
+void CurlMulti::add(CURL* easy, std::function<void(CURLcode)> done)
+{
+    running.emplace(easy, std::move(done));
+    curl_multi_add_handle(multi, easy);
+}
+
+void CurlMulti::remove(CURL* easy)
+{
+    if (running.erase(easy))
+        curl_multi_remove_handle(multi, easy);
+}
+
+int CurlMulti::onSocket(CURL*, curl_socket_t socket, int what, void* self, void* watch)
+{
+    static_cast<CurlMulti*>(self)->watch(socket, what, static_cast<Watch*>(watch));
+    return 0;
+}
+
+int CurlMulti::onTimer(CURLM*, long timeoutMs, void* self)
+{
+    // curl may not be re-entered from here; the timer calls it back from the event loop.
+    auto& timer = static_cast<CurlMulti*>(self)->timer;
+    if (timeoutMs < 0)
+        timer.stop();
+    else
+        timer.start(int(timeoutMs));
+    return 0;
+}
+
+void CurlMulti::watch(curl_socket_t socket, int what, Watch* existing)
+{
+    Watch* watch = existing;
+    if (!watch) {
+        watch = new Watch;
+        watch->read = new QSocketNotifier(socket, QSocketNotifier::Read, this);
+        watch->write = new QSocketNotifier(socket, QSocketNotifier::Write, this);
+        connect(
+            watch->read, &QSocketNotifier::activated, this, [this, socket] { act(socket, CURL_CSELECT_IN); });
+        connect(watch->write, &QSocketNotifier::activated, this,
+            [this, socket] { act(socket, CURL_CSELECT_OUT); });
+        curl_multi_assign(multi, socket, watch);
+    }
+    watch->read->setEnabled(what == CURL_POLL_IN || what == CURL_POLL_INOUT);
+    watch->write->setEnabled(what == CURL_POLL_OUT || what == CURL_POLL_INOUT);
+    if (what != CURL_POLL_REMOVE)
+        return;
+    // This may run inside one of these notifiers' own signal, and the descriptor may come back at
+    // once for a new connection: disabled now, deleted later.
+    watch->read->deleteLater();
+    watch->write->deleteLater();
+    delete watch;
+}
+
+void CurlMulti::act(curl_socket_t socket, int events)
+{
+    int stillRunning = 0;
+    curl_multi_socket_action(multi, socket, events, &stillRunning);
+    deliverFinished();
+}
+
+void CurlMulti::deliverFinished()
+{
+    std::vector<std::pair<CURL*, CURLcode>> finished;
+    int queued = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+        if (message->msg == CURLMSG_DONE)
+            finished.emplace_back(message->easy_handle, message->data.result);
+    }
+    // Outside curl now: a reply's signals may abort or delete other transfers, so look each one up again.
+    for (const auto& [easy, result] : finished) {
+        const auto it = running.find(easy);
+        if (it == running.end())
+            continue;
+        const auto done = std::move(it->second);
+        remove(easy);
+        done(result);
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <curl/curl.h>
+#include <functional>
+#include <map>
+
+class QSocketNotifier;
+
+// One libcurl multi handle driven by the Qt event loop: its sockets through QSocketNotifier,
+// its time-outs through a QTimer. Every transfer it runs shares its pool of kept-alive connections.
+class CurlMulti : public QObject {
+    Q_OBJECT
+public:
+    // What Qt allows per host, so a pod never sees more from this transport either.
+    static constexpr long maxConnectionsPerHost = 6;
+
+    explicit CurlMulti(QObject* parent = nullptr);
+    ~CurlMulti() override;
+
+    // Starts `easy`; `done` runs once with curl's result, from the event loop, unless removed first.
+    void add(CURL* easy, std::function<void(CURLcode)> done);
+    // Stops `easy` at once; a connection in the middle of a transfer is closed, not reused.
+    void remove(CURL* easy);
+
+private:
+    struct Watch;
+
+    static int onSocket(CURL* easy, curl_socket_t socket, int what, void* self, void* watch);
+    static int onTimer(CURLM* multi, long timeoutMs, void* self);
+    void act(curl_socket_t socket, int events);
+    void watch(curl_socket_t socket, int what, Watch* existing);
+    void deliverFinished();
+
+    CURLM* multi;
+    QTimer timer;
+    std::map<CURL*, std::function<void(CURLcode)>> running;
+};

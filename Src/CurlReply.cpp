@@ -1,0 +1,241 @@
+#include "CurlReply.h"
+
+#include "CurlMulti.h"
+
+#include <QLocale>
+
+namespace {
+
+// What Qt's HTTP thread reports for each HTTP error status.
+QNetworkReply::NetworkError errorForStatus(int status)
+{
+    switch (status) {
+    case 400:
+    case 418:
+        return QNetworkReply::ProtocolInvalidOperationError;
+    case 401:
+        return QNetworkReply::AuthenticationRequiredError;
+    case 403:
+        return QNetworkReply::ContentAccessDenied;
+    case 404:
+        return QNetworkReply::ContentNotFoundError;
+    case 405:
+        return QNetworkReply::ContentOperationNotPermittedError;
+    case 407:
+        return QNetworkReply::ProxyAuthenticationRequiredError;
+    case 409:
+        return QNetworkReply::ContentConflictError;
+    case 410:
+        return QNetworkReply::ContentGoneError;
+    case 500:
+        return QNetworkReply::InternalServerError;
+    case 501:
+        return QNetworkReply::OperationNotImplementedError;
+    case 503:
+        return QNetworkReply::ServiceUnavailableError;
+    default:
+        return status > 500 ? QNetworkReply::UnknownServerError : QNetworkReply::UnknownContentError;
+    }
+}
+
+// What Qt's reply reports when the same thing happens on its own socket.
+QNetworkReply::NetworkError errorForTransfer(CURLcode result)
+{
+    switch (result) {
+    case CURLE_COULDNT_CONNECT:
+        return QNetworkReply::ConnectionRefusedError;
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return QNetworkReply::HostNotFoundError;
+    case CURLE_OPERATION_TIMEDOUT:
+        return QNetworkReply::TimeoutError;
+    case CURLE_GOT_NOTHING:
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_PARTIAL_FILE:
+        return QNetworkReply::RemoteHostClosedError;
+    default:
+        return QNetworkReply::ProtocolFailure;
+    }
+}
+
+// Qt's default Accept-Language: the system locale, then anything.
+QByteArray acceptLanguage()
+{
+    const QString locale = QLocale::system().name().replace('_', '-');
+    if (locale == QLatin1String("C"))
+        return "en,*";
+    if (locale.startsWith(QLatin1String("en-")))
+        return (locale + ",*").toLatin1();
+    return (locale + ",en,*").toLatin1();
+}
+
+} // namespace
+
+CurlReply::CurlReply(CurlMulti* multi, const QByteArray& verb, const QNetworkRequest& request,
+    const QByteArray& body, QObject* parent)
+    : QNetworkReply(parent)
+    , multi(multi)
+    , easy(curl_easy_init())
+    , body(body)
+{
+    setRequest(request);
+    setUrl(request.url());
+    setOperation(verb == "POST" ? QNetworkAccessManager::PostOperation
+            : verb == "PUT"     ? QNetworkAccessManager::PutOperation
+                                : QNetworkAccessManager::CustomOperation);
+    open(QIODevice::ReadOnly);
+
+    headers = headersLikeQt(request, verb);
+    curl_easy_setopt(easy, CURLOPT_URL, request.url().toEncoded().constData());
+    curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, verb.constData());
+    curl_easy_setopt(easy, CURLOPT_POSTFIELDS, this->body.constData());
+    curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(this->body.size()));
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http");
+    // Qt's path ignores proxy variables unless the app asks for them; so does this one.
+    curl_easy_setopt(easy, CURLOPT_PROXY, "");
+    curl_easy_setopt(easy, CURLOPT_TCP_NODELAY, 1L);
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, curlError);
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &CurlReply::onHeader);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &CurlReply::onBody);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    multi->add(easy, [this](CURLcode result) { finishTransfer(result); });
+}
+
+CurlReply::~CurlReply()
+{
+    if (multi)
+        multi->remove(easy);
+    curl_easy_cleanup(easy);
+    curl_slist_free_all(headers);
+}
+
+// The headers Qt's HTTP thread would add, with the same values, and none that only curl adds.
+curl_slist* CurlReply::headersLikeQt(const QNetworkRequest& request, const QByteArray& verb)
+{
+    curl_slist* list = nullptr;
+    const auto add = [&list](const QByteArray& line) { list = curl_slist_append(list, line.constData()); };
+    for (const QByteArray& name : request.rawHeaderList()) {
+        // curl writes the length of what it sends.
+        if (name.compare("Content-Length", Qt::CaseInsensitive) != 0)
+            add(name + ": " + request.rawHeader(name));
+    }
+    if (!request.hasRawHeader("Content-Type") && verb != "POST")
+        add("Content-Type:");
+    if (!request.hasRawHeader("Connection"))
+        add("Connection: Keep-Alive");
+    // Set through curl so that it also undoes the encoding, as Qt does when it chose the header.
+    if (!request.hasRawHeader("Accept-Encoding"))
+        curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "gzip, deflate");
+    if (!request.hasRawHeader("Accept-Language"))
+        add("Accept-Language: " + acceptLanguage());
+    if (!request.hasRawHeader("User-Agent"))
+        add("User-Agent: Mozilla/5.0");
+    add("Accept:");
+    add("Expect:");
+    return list;
+}
+
+size_t CurlReply::onHeader(char* data, size_t size, size_t count, void* self)
+{
+    static_cast<CurlReply*>(self)->readHeaderLine(QByteArray(data, int(size * count)));
+    return size * count;
+}
+
+size_t CurlReply::onBody(char* data, size_t size, size_t count, void* self)
+{
+    static_cast<CurlReply*>(self)->received.append(data, int(size * count));
+    return size * count;
+}
+
+// Runs inside curl, so it only records; signals wait until the transfer is over.
+void CurlReply::readHeaderLine(const QByteArray& line)
+{
+    const QByteArray text = line.trimmed();
+    if (text.startsWith("HTTP/")) {
+        const QList<QByteArray> parts = text.split(' ');
+        status = parts.value(1).toInt();
+        receivedHeaders.clear();
+        setAttribute(QNetworkRequest::HttpReasonPhraseAttribute,
+            QString::fromLatin1(text.mid(text.indexOf(' ', text.indexOf(' ') + 1) + 1)));
+        return;
+    }
+    const int colon = text.indexOf(':');
+    if (colon > 0) {
+        receivedHeaders.append({ text.left(colon).trimmed(), text.mid(colon + 1).trimmed() });
+        return;
+    }
+    // The end of a header block; an interim 1xx answer is not the reply.
+    if (!text.isEmpty() || status < 200)
+        return;
+    setAttribute(QNetworkRequest::HttpStatusCodeAttribute, status);
+    for (const auto& [name, value] : qAsConst(receivedHeaders)) {
+        // Repeated fields are joined the way Qt joins them.
+        QByteArray joined = rawHeader(name);
+        if (!joined.isEmpty())
+            joined += name.compare("Set-Cookie", Qt::CaseInsensitive) == 0 ? "\n" : ", ";
+        setRawHeader(name, joined + value);
+    }
+}
+
+void CurlReply::finishTransfer(CURLcode result)
+{
+    if (status >= 200)
+        emit metaDataChanged();
+    if (!received.isEmpty()) {
+        emit downloadProgress(received.size(), received.size());
+        emit readyRead();
+    }
+    if (result != CURLE_OK)
+        fail(errorForTransfer(result), QString::fromLatin1(curlError));
+    else if (status >= 400)
+        fail(errorForStatus(status),
+            tr("Error transferring %1 - server replied: %2")
+                .arg(url().toString(), attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
+    setFinished(true);
+    emit readChannelFinished();
+    emit finished();
+}
+
+void CurlReply::fail(NetworkError code, const QString& message)
+{
+    setError(code, message);
+    emit errorOccurred(code);
+#if QT_DEPRECATED_SINCE(5, 15)
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    emit error(code);
+    QT_WARNING_POP
+#endif
+}
+
+void CurlReply::abort()
+{
+    if (isFinished())
+        return;
+    if (multi)
+        multi->remove(easy);
+    close();
+    fail(OperationCanceledError, tr("Operation canceled"));
+    setFinished(true);
+    emit readChannelFinished();
+    emit finished();
+}
+
+qint64 CurlReply::bytesAvailable() const
+{
+    return received.size() - readPosition + QNetworkReply::bytesAvailable();
+}
+
+qint64 CurlReply::readData(char* data, qint64 maxSize)
+{
+    const qint64 count = qMin(maxSize, qint64(received.size()) - readPosition);
+    if (count <= 0)
+        return isFinished() ? -1 : 0;
+    memcpy(data, received.constData() + readPosition, size_t(count));
+    readPosition += count;
+    return count;
+}

@@ -1,0 +1,56 @@
+#include "PodAccessManager.h"
+
+#include "CurlMulti.h"
+#include "CurlReply.h"
+
+#include <QNetworkCookie>
+#include <QNetworkCookieJar>
+
+namespace {
+
+QByteArray verbOf(QNetworkAccessManager::Operation operation, const QNetworkRequest& request)
+{
+    switch (operation) {
+    case QNetworkAccessManager::PostOperation:
+        return "POST";
+    case QNetworkAccessManager::PutOperation:
+        return "PUT";
+    case QNetworkAccessManager::CustomOperation:
+        return request.attribute(QNetworkRequest::CustomVerbAttribute).toByteArray();
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+PodAccessManager::PodAccessManager(QObject* parent)
+    : QNetworkAccessManager(parent)
+    , curl(new CurlMulti(this))
+{
+}
+
+QNetworkReply* PodAccessManager::createRequest(
+    Operation operation, const QNetworkRequest& request, QIODevice* body)
+{
+    const QByteArray verb = verbOf(operation, request);
+    // Only a body already in memory can go out with the header.
+    const bool lowDelay = curlEnabled && request.attribute(podRequestAttribute).toBool()
+        && request.url().scheme() == QLatin1String("http") && !verb.isEmpty() && body && !body->isSequential()
+        && body->size() > 0;
+    if (!lowDelay)
+        return QNetworkAccessManager::createRequest(operation, request, body);
+
+    // Cookies as Qt's path keeps them: sent from the jar, and what comes back stored in it.
+    QNetworkRequest sent(request);
+    const QList<QNetworkCookie> cookies = cookieJar()->cookiesForUrl(request.url());
+    if (!cookies.isEmpty() && !sent.hasRawHeader("Cookie"))
+        sent.setHeader(QNetworkRequest::CookieHeader, QVariant::fromValue(cookies));
+    auto* reply = new CurlReply(curl, verb, sent, body->readAll(), this);
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        const auto received = reply->header(QNetworkRequest::SetCookieHeader).value<QList<QNetworkCookie>>();
+        if (!received.isEmpty())
+            cookieJar()->setCookiesFromUrl(received, reply->url());
+    });
+    return reply;
+}
