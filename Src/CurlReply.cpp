@@ -38,7 +38,8 @@ QNetworkReply::NetworkError errorForStatus(int status)
     }
 }
 
-// What Qt's reply reports when the same thing happens on its own socket.
+// What Qt's reply reports when the same thing happens on its own socket (measured side by side):
+// an answer that is not HTTP counts as the pod hanging up, since Qt drops the connection then.
 QNetworkReply::NetworkError errorForTransfer(CURLcode result)
 {
     switch (result) {
@@ -52,6 +53,8 @@ QNetworkReply::NetworkError errorForTransfer(CURLcode result)
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_PARTIAL_FILE:
+    case CURLE_UNSUPPORTED_PROTOCOL:
+    case CURLE_WEIRD_SERVER_REPLY:
         return QNetworkReply::RemoteHostClosedError;
     default:
         return QNetworkReply::ProtocolFailure;
