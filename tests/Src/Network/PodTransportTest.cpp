@@ -1,0 +1,244 @@
+#include "CurlReply.h"
+#include "LoopbackServer.h"
+#include "NetworkManager.h"
+#include "PodAccessManager.h"
+#include "ScriptedPod.h"
+
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ScriptedPod::Act)
+
+// Pod calls with a body take libcurl; these hold it to what Qt's own path does on the same wire.
+class PodTransportTest : public QObject {
+    Q_OBJECT
+
+    struct Outcome {
+        int error = 0;
+        int status = 0;
+        QByteArray body;
+        bool curl = false;
+    };
+
+    // One PATCH as the engine sends it, through the given transport.
+    static QNetworkReply* patch(PodAccessManager& manager, const QString& address)
+    {
+        QNetworkRequest request(QUrl("http://" + address + "/api/v2/content/activerouting"));
+        request.setAttribute(PodAccessManager::podRequestAttribute, true);
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json; charset=utf-8");
+        const QByteArray body = "{\"presence\": true, \"message\": \"m\"}";
+        request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+        return manager.sendCustomRequest(request, "PATCH", body);
+    }
+
+    static Outcome outcomeOf(QNetworkReply* reply, int abortAfterMs)
+    {
+        QSignalSpy finished(reply, &QNetworkReply::finished);
+        if (abortAfterMs >= 0) {
+            QTest::qWait(abortAfterMs);
+            reply->abort();
+            [&] { QCOMPARE(finished.count(), 1); }(); // at once, not later
+        }
+        [&] { QVERIFY(reply->isFinished() || finished.wait(4000)); }();
+        Outcome outcome { reply->error(), reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+            reply->isOpen() ? reply->readAll() : QByteArray(), qobject_cast<CurlReply*>(reply) != nullptr };
+        delete reply;
+        return outcome;
+    }
+
+    static Outcome run(bool curl, ScriptedPod::Act act, int abortAfterMs)
+    {
+        ScriptedPod pod;
+        pod.setScript({ act });
+        PodAccessManager manager;
+        manager.setCurlEnabled(curl);
+        return outcomeOf(patch(manager, pod.address()), abortAfterMs);
+    }
+
+    static QString closedPort()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return QString("127.0.0.1:%1").arg(probe.serverPort());
+    }
+
+private slots:
+    void sameOutcomeAsQt_data()
+    {
+        using Act = ScriptedPod::Act;
+        QTest::addColumn<ScriptedPod::Act>("act");
+        QTest::addColumn<int>("abortAfterMs");
+        QTest::addColumn<int>("error");
+        QTest::newRow("answered") << Act::Answer << -1 << int(QNetworkReply::NoError);
+        QTest::newRow("hung up") << Act::HangUp << -1 << int(QNetworkReply::RemoteHostClosedError);
+        QTest::newRow("reset") << Act::Reset << -1 << int(QNetworkReply::RemoteHostClosedError);
+        QTest::newRow("garbage") << Act::Garbage << -1 << int(QNetworkReply::RemoteHostClosedError);
+        QTest::newRow("garbage, then silence")
+            << Act::GarbageThenSilence << -1 << int(QNetworkReply::RemoteHostClosedError);
+        QTest::newRow("body cut short") << Act::CutBody << -1 << int(QNetworkReply::RemoteHostClosedError);
+        QTest::newRow("aborted while waiting")
+            << Act::Hold << 100 << int(QNetworkReply::OperationCanceledError);
+    }
+
+    void sameOutcomeAsQt()
+    {
+        QFETCH(ScriptedPod::Act, act);
+        QFETCH(int, abortAfterMs);
+        QFETCH(int, error);
+        const Outcome qt = run(false, act, abortAfterMs);
+        const Outcome curl = run(true, act, abortAfterMs);
+        QVERIFY(!qt.curl && curl.curl);
+        QCOMPARE(qt.error, error);
+        QCOMPARE(curl.error, qt.error);
+        QCOMPARE(curl.status, qt.status);
+        QCOMPARE(curl.body, qt.body);
+    }
+
+    void refusedLikeQt()
+    {
+        PodAccessManager qt;
+        qt.setCurlEnabled(false);
+        PodAccessManager curl;
+        const QString address = closedPort();
+        const Outcome viaQt = outcomeOf(patch(qt, address), -1);
+        const Outcome viaCurl = outcomeOf(patch(curl, address), -1);
+        QCOMPARE(viaQt.error, int(QNetworkReply::ConnectionRefusedError));
+        QCOMPARE(viaCurl.error, viaQt.error);
+        QCOMPARE(viaCurl.status, 0);
+    }
+
+    void errorStatusLikeQt()
+    {
+        LoopbackServer pod;
+        pod.setReply("PATCH", "/api/v2/content/activerouting", { 503, "{\"busy\":true}" });
+        PodAccessManager qt;
+        qt.setCurlEnabled(false);
+        PodAccessManager curl;
+        const Outcome fromQt = outcomeOf(patch(qt, pod.address()), -1);
+        const Outcome fromCurl = outcomeOf(patch(curl, pod.address()), -1);
+        QCOMPARE(fromQt.error, int(QNetworkReply::ServiceUnavailableError));
+        QCOMPARE(fromCurl.error, fromQt.error);
+        QCOMPARE(fromCurl.status, 503);
+        QCOMPARE(fromCurl.body, fromQt.body);
+    }
+
+    void sameRequestOnTheWireAsQt()
+    {
+        LoopbackServer pod;
+        for (const bool curl : { false, true }) {
+            PodAccessManager manager;
+            manager.setCurlEnabled(curl);
+            outcomeOf(patch(manager, pod.address()), -1);
+        }
+        const auto sent = pod.requests();
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(sent[1].method, sent[0].method);
+        QCOMPARE(sent[1].target, sent[0].target);
+        QCOMPARE(sent[1].body, sent[0].body);
+        for (const auto& [name, value] : sent[0].headers) {
+            if (name != "REMOTE_ADDR" && name != "REMOTE_PORT" && name != "LOCAL_ADDR"
+                && name != "LOCAL_PORT")
+                QCOMPARE(sent[1].header(name), QByteArray::fromStdString(value));
+        }
+        QCOMPARE(sent[1].headers.size(), sent[0].headers.size());
+    }
+
+    void podClosingKeptAliveConnectionIsRetried()
+    {
+        ScriptedPod pod;
+        // Answers the first request on each connection and hangs up on the next, as a pod does
+        // whose idle time-out ends just as a request arrives.
+        pod.setScript({ ScriptedPod::Act::Answer, ScriptedPod::Act::HangUp });
+        NetworkManager manager;
+        for (int call = 0; call < 3; ++call) {
+            QSignalSpy done(
+                manager.configurePod(pod.address(), "m", "#FFFFFF", "#000000"), &HttpRequest::finished);
+            QVERIFY(done.wait(3000));
+            const auto response = done.first().first().value<HttpResponse>();
+            QCOMPARE(response.error, 0);
+            QCOMPARE(response.httpCode, 200);
+            QCOMPARE(response.data, QByteArray(ScriptedPod::answerBody));
+        }
+        QCOMPARE(pod.connectionCount(), 3);
+        QCOMPARE(pod.requestCount(), 5); // each retry once, on a fresh connection
+    }
+
+    void unansweredCallIsAbortedByTheEngine()
+    {
+        ScriptedPod pod;
+        pod.setScript({ ScriptedPod::Act::Hold });
+        NetworkManager manager;
+        QSignalSpy done(manager.showOverlay(pod.address(), "t", "#FFFFFF"), &HttpRequest::finished);
+        QVERIFY(!done.wait(NetworkManager::podRequestTimeoutMs - 500));
+        QVERIFY(done.wait(2000));
+        const auto response = done.first().first().value<HttpResponse>();
+        QCOMPARE(response.error, int(QNetworkReply::OperationCanceledError));
+        QCOMPARE(response.httpCode, 0);
+        QTRY_COMPARE(pod.openConnectionCount(), 0); // the connection is not kept for reuse
+    }
+
+    void abortClosesTheConnectionAndTheNextCallGetsANewOne()
+    {
+        ScriptedPod pod;
+        pod.setScript({ ScriptedPod::Act::Hold });
+        PodAccessManager manager;
+        QNetworkReply* held = patch(manager, pod.address());
+        QTRY_COMPARE(pod.requestCount(), 1);
+        QSignalSpy finished(held, &QNetworkReply::finished);
+        held->abort();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(held->error(), QNetworkReply::OperationCanceledError);
+        QTRY_COMPARE(pod.openConnectionCount(), 0);
+        delete held;
+
+        pod.setScript({ ScriptedPod::Act::Answer });
+        const Outcome next = outcomeOf(patch(manager, pod.address()), -1);
+        QCOMPARE(next.status, 200);
+        QCOMPARE(pod.connectionCount(), 2);
+    }
+
+    void atMostSixConnectionsPerPod()
+    {
+        ScriptedPod pod;
+        pod.setAnswerDelayMs(100);
+        NetworkManager manager;
+        QList<QSignalSpy*> calls;
+        for (int call = 0; call < 20; ++call)
+            calls << new QSignalSpy(
+                manager.showOverlay(pod.address(), "t", "#FFFFFF"), &HttpRequest::finished);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return std::all_of(calls.begin(), calls.end(), [](QSignalSpy* s) { return s->count() == 1; });
+            },
+            5000));
+        for (QSignalSpy* call : calls)
+            QCOMPARE(call->first().first().value<HttpResponse>().httpCode, 200);
+        QCOMPARE(pod.mostOpenAtOnce(), 6);
+        QCOMPARE(pod.connectionCount(), 6); // and kept for the calls queued behind
+        qDeleteAll(calls);
+    }
+
+    void otherRequestsStayOnQtsPath()
+    {
+        LoopbackServer server;
+        PodAccessManager manager;
+        QNetworkRequest pod(QUrl(server.url() + "/api/v2/content/activerouting/version"));
+        pod.setAttribute(PodAccessManager::podRequestAttribute, true);
+        QNetworkRequest cloud(QUrl(server.url() + "/trellion/api/rooms"));
+        cloud.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        const QList<std::function<QNetworkReply*()>> calls { [&] { return manager.get(pod); },
+            [&] { return manager.sendCustomRequest(pod, "DELETE"); },
+            [&] { return manager.post(cloud, QByteArray("{}")); },
+            [&] { return manager.sendCustomRequest(pod, "PATCH", QByteArray()); } };
+        for (const auto& call : calls) {
+            const Outcome outcome = outcomeOf(call(), -1);
+            QVERIFY(!outcome.curl);
+            QCOMPARE(outcome.status, 200);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(PodTransportTest)
+#include "PodTransportTest.moc"
