@@ -74,8 +74,8 @@ QByteArray acceptLanguage()
 
 } // namespace
 
-CurlReply::CurlReply(CurlMulti* multi, const QByteArray& verb, const QNetworkRequest& request,
-    const QByteArray& body, QObject* parent)
+CurlReply::CurlReply(CurlMulti* multi, QNetworkAccessManager::Operation operation, const QByteArray& verb,
+    const QNetworkRequest& request, const QByteArray& body, QObject* parent)
     : QNetworkReply(parent)
     , multi(multi)
     , easy(curl_easy_init())
@@ -83,16 +83,21 @@ CurlReply::CurlReply(CurlMulti* multi, const QByteArray& verb, const QNetworkReq
 {
     setRequest(request);
     setUrl(request.url());
-    setOperation(verb == "POST" ? QNetworkAccessManager::PostOperation
-            : verb == "PUT"     ? QNetworkAccessManager::PutOperation
-                                : QNetworkAccessManager::CustomOperation);
+    setOperation(operation);
     open(QIODevice::ReadOnly);
 
     headers = headersLikeQt(request, verb);
     curl_easy_setopt(easy, CURLOPT_URL, request.url().toEncoded().constData());
-    curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, verb.constData());
-    curl_easy_setopt(easy, CURLOPT_POSTFIELDS, this->body.constData());
-    curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(this->body.size()));
+    if (!this->body.isEmpty()) {
+        curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, verb.constData());
+        curl_easy_setopt(easy, CURLOPT_POSTFIELDS, this->body.constData());
+        curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(this->body.size()));
+    } else if (verb == "GET") {
+        curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
+    } else {
+        // Sent the way curl sends a GET, under this verb: no body, no Content-Length, no chunking.
+        curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, verb.constData());
+    }
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http");

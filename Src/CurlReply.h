@@ -12,8 +12,9 @@ class CurlMulti;
 class CurlReply : public QNetworkReply {
     Q_OBJECT
 public:
-    CurlReply(CurlMulti* multi, const QByteArray& verb, const QNetworkRequest& request,
-        const QByteArray& body, QObject* parent);
+    // An empty `body` sends none, and no Content-Length, as Qt does for a call without one.
+    CurlReply(CurlMulti* multi, QNetworkAccessManager::Operation operation, const QByteArray& verb,
+        const QNetworkRequest& request, const QByteArray& body, QObject* parent);
     ~CurlReply() override;
 
     void abort() override;

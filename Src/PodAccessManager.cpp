@@ -11,6 +11,10 @@ namespace {
 QByteArray verbOf(QNetworkAccessManager::Operation operation, const QNetworkRequest& request)
 {
     switch (operation) {
+    case QNetworkAccessManager::GetOperation:
+        return "GET";
+    case QNetworkAccessManager::DeleteOperation:
+        return "DELETE";
     case QNetworkAccessManager::PostOperation:
         return "POST";
     case QNetworkAccessManager::PutOperation:
@@ -34,11 +38,17 @@ QNetworkReply* PodAccessManager::createRequest(
     Operation operation, const QNetworkRequest& request, QIODevice* body)
 {
     const QByteArray verb = verbOf(operation, request);
+    if (!curlEnabled || !request.attribute(podRequestAttribute).toBool()
+        || request.url().scheme() != QLatin1String("http") || verb.isEmpty())
+        return QNetworkAccessManager::createRequest(operation, request, body);
+    // A call without a body goes out as Qt sends it: no Content-Length. Qt shapes a body-less
+    // post() or put() its own way; the engine always gives those a body, so Qt keeps them. A HEAD
+    // answer has no body to wait for, which curl would have to be told; nothing sends one, so Qt keeps it.
+    const bool withoutBody = !body && operation != QNetworkAccessManager::PostOperation
+        && operation != QNetworkAccessManager::PutOperation && verb != "HEAD";
     // Only a body already in memory can go out with the header.
-    const bool lowDelay = curlEnabled && request.attribute(podRequestAttribute).toBool()
-        && request.url().scheme() == QLatin1String("http") && !verb.isEmpty() && body && !body->isSequential()
-        && body->size() > 0;
-    if (!lowDelay)
+    const bool withBody = body && !body->isSequential() && body->size() > 0;
+    if (!withoutBody && !withBody)
         return QNetworkAccessManager::createRequest(operation, request, body);
 
     // Cookies as Qt's path keeps them: sent from the jar, and what comes back stored in it.
@@ -46,7 +56,7 @@ QNetworkReply* PodAccessManager::createRequest(
     const QList<QNetworkCookie> cookies = cookieJar()->cookiesForUrl(request.url());
     if (!cookies.isEmpty() && !sent.hasRawHeader("Cookie"))
         sent.setHeader(QNetworkRequest::CookieHeader, QVariant::fromValue(cookies));
-    auto* reply = new CurlReply(curl, verb, sent, body->readAll(), this);
+    auto* reply = new CurlReply(curl, operation, verb, sent, withBody ? body->readAll() : QByteArray(), this);
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
         const auto received = reply->header(QNetworkRequest::SetCookieHeader).value<QList<QNetworkCookie>>();
         if (!received.isEmpty())

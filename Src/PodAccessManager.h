@@ -6,8 +6,9 @@ class CurlMulti;
 
 // The engine's access manager. Qt 5.15 writes a request's body in a second write() after the
 // header, and Nagle holds it until the pod's delayed ACK: about 40 ms on every call with a body.
-// So pod requests that carry one go through libcurl, header and body in one write; everything
-// else (GET, https, the cloud service) stays on Qt's own path.
+// So pod requests go through libcurl, header and body in one write. Those without a body go
+// there too, so that a pod sees one pool of connections rather than one per transport.
+// Everything else (https, snapshots, the cloud service) stays on Qt's own path.
 class PodAccessManager : public QNetworkAccessManager {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 // Routing against simulated pods with 20 ms of latency each: how close a PATCH round comes to a GET
 // round, the session start to its floor of two round trips and primary-to-all to its floor, first
-// with every pod call on Qt's path, then with calls that carry a body on the app's own transport
+// with every pod call on Qt's path, then with every pod call on the app's own transport
 // (TRELLION_BENCH_TRANSPORT=qt or curl runs only one); then what route churn costs.
 #include "AppFixture.h"
 #include "ClassroomLayoutModel.h"
@@ -200,7 +200,7 @@ int main(int argc, char* argv[])
         useCurl(curl);
         classrooms = freshClassrooms();
         std::printf(
-            "\n== pod calls with a body on %s ==\n", curl ? "the app's transport (libcurl)" : "Qt's path");
+            "\n== pod calls on %s ==\n", curl ? "the app's transport (libcurl)" : "Qt's path");
         const double get = sequentialCallMs([&] { return network.requestServerVersion(pod); });
         const double patch
             = sequentialCallMs([&] { return network.configurePod(pod, "m", "#FFFFFF", "#336699"); });

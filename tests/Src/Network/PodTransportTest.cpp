@@ -11,7 +11,7 @@
 
 Q_DECLARE_METATYPE(ScriptedPod::Act)
 
-// Pod calls with a body take libcurl; these hold it to what Qt's own path does on the same wire.
+// Pod calls take libcurl; these hold it to what Qt's own path does on the same wire.
 class PodTransportTest : public QObject {
     Q_OBJECT
 
@@ -220,16 +220,35 @@ private slots:
         qDeleteAll(calls);
     }
 
+    // One pool of connections per pod: calls without a body take libcurl too.
+    void podCallsWithoutBodyTakeCurl()
+    {
+        LoopbackServer server;
+        PodAccessManager manager;
+        QNetworkRequest pod(QUrl(server.url() + "/api/v2/content/activerouting/version"));
+        pod.setAttribute(PodAccessManager::podRequestAttribute, true);
+        const QList<std::function<QNetworkReply*()>> calls { [&] { return manager.get(pod); },
+            [&] { return manager.sendCustomRequest(pod, "GET"); },
+            [&] { return manager.deleteResource(pod); },
+            [&] { return manager.sendCustomRequest(pod, "DELETE"); } };
+        for (const auto& call : calls) {
+            const Outcome outcome = outcomeOf(call(), -1);
+            QVERIFY(outcome.curl);
+            QCOMPARE(outcome.status, 200);
+        }
+    }
+
     void otherRequestsStayOnQtsPath()
     {
         LoopbackServer server;
         PodAccessManager manager;
         QNetworkRequest pod(QUrl(server.url() + "/api/v2/content/activerouting/version"));
         pod.setAttribute(PodAccessManager::podRequestAttribute, true);
+        // A snapshot is fetched without the pod mark.
+        const QNetworkRequest snapshot(QUrl(server.url() + "/lookin/thedisplay.jpg"));
         QNetworkRequest cloud(QUrl(server.url() + "/trellion/api/rooms"));
         cloud.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-        const QList<std::function<QNetworkReply*()>> calls { [&] { return manager.get(pod); },
-            [&] { return manager.sendCustomRequest(pod, "DELETE"); },
+        const QList<std::function<QNetworkReply*()>> calls { [&] { return manager.get(snapshot); },
             [&] { return manager.post(cloud, QByteArray("{}")); },
             [&] { return manager.sendCustomRequest(pod, "PATCH", QByteArray()); } };
         for (const auto& call : calls) {
@@ -237,6 +256,47 @@ private slots:
             QVERIFY(!outcome.curl);
             QCOMPARE(outcome.status, 200);
         }
+    }
+
+    void sameRequestWithoutBodyOnTheWireAsQt_data()
+    {
+        QTest::addColumn<QByteArray>("verb");
+        QTest::addColumn<bool>("custom");
+        QTest::newRow("get()") << QByteArray("GET") << false;
+        QTest::newRow("GET as the engine sends it") << QByteArray("GET") << true;
+        QTest::newRow("deleteResource()") << QByteArray("DELETE") << false;
+        QTest::newRow("DELETE as the engine sends it") << QByteArray("DELETE") << true;
+    }
+
+    void sameRequestWithoutBodyOnTheWireAsQt()
+    {
+        QFETCH(QByteArray, verb);
+        QFETCH(bool, custom);
+        LoopbackServer pod;
+        for (const bool curl : { false, true }) {
+            PodAccessManager manager;
+            manager.setCurlEnabled(curl);
+            QNetworkRequest request(QUrl(pod.url() + "/api/v2/content/activerouting/connections?x=1"));
+            request.setAttribute(PodAccessManager::podRequestAttribute, true);
+            QNetworkReply* reply = custom ? manager.sendCustomRequest(request, verb)
+                : verb == "GET"           ? manager.get(request)
+                                          : manager.deleteResource(request);
+            QCOMPARE(outcomeOf(reply, -1).curl, curl);
+        }
+        const auto sent = pod.requests();
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(sent[0].method, QString::fromLatin1(verb));
+        QCOMPARE(sent[1].method, sent[0].method);
+        QCOMPARE(sent[1].target, sent[0].target);
+        QVERIFY(sent[1].body.isEmpty());
+        QVERIFY(!sent[1].hasHeader("Content-Length"));
+        QVERIFY(!sent[1].hasHeader("Transfer-Encoding"));
+        for (const auto& [name, value] : sent[0].headers) {
+            if (name != "REMOTE_ADDR" && name != "REMOTE_PORT" && name != "LOCAL_ADDR"
+                && name != "LOCAL_PORT")
+                QCOMPARE(sent[1].header(name), QByteArray::fromStdString(value));
+        }
+        QCOMPARE(sent[1].headers.size(), sent[0].headers.size());
     }
 };
 
