@@ -6,6 +6,8 @@
 #include "NetworkManager.h"
 #include "StateManager.h"
 
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -71,4 +73,30 @@ QString AppFixture::createClassroom(const QJsonObject& document)
         .object()
         .value("id")
         .toString();
+}
+
+namespace {
+
+QJsonDocument answerOf(QNetworkReply* reply)
+{
+    QSignalSpy finished(reply, &QNetworkReply::finished);
+    finished.wait(20000);
+    reply->deleteLater();
+    return QJsonDocument::fromJson(reply->readAll());
+}
+
+} // namespace
+
+QJsonArray AppFixture::storedRooms() const
+{
+    QNetworkAccessManager network;
+    QNetworkRequest signIn(QUrl(simulator.authUrl() + "/v1/auth/token"));
+    signIn.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+    const QJsonObject credentials { { "email", editorEmail }, { "password", editorPassword } };
+    const QString token = answerOf(network.post(signIn, QJsonDocument(credentials).toJson()))
+                              .object()["access_token"]
+                              .toString();
+    QNetworkRequest rooms(QUrl(simulator.backendUrl() + "/trellion/api/rooms"));
+    rooms.setRawHeader("Authorization", "Bearer " + token.toUtf8());
+    return answerOf(network.get(rooms)).array();
 }

@@ -22,6 +22,8 @@ public:
     bool refreshLibrary();
     // Creates a classroom in the cloud service from `document` and returns its new id.
     QString createClassroom(const QJsonObject& document);
+    // The rooms as the cloud service stores them, read apart from the app with an editor's token.
+    QJsonArray storedRooms() const;
 
     SimulatorFixture simulator;
 

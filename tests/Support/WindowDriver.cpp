@@ -281,3 +281,13 @@ bool WindowDriver::saveScreenshot(const QString& name) const
         return false;
     return win->grabWindow().save(QDir(directory).filePath(name + ".png"), "PNG");
 }
+
+bool WindowDriver::fillField(QQuickItem* field, const QString& text)
+{
+    if (!click(field))
+        return false;
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    pressKey(Qt::Key_Backspace);
+    typeText(text);
+    return true;
+}

@@ -56,6 +56,9 @@ public:
     bool drag(QQuickItem* from, QQuickItem* to, int steps = 10);
     static QPointF centreOf(const QQuickItem* item);
 
+    // Replaces a field's text as a user does: click into it, select everything, type over it.
+    bool fillField(QQuickItem* field, const QString& text);
+
     // Keyboard, into the item that has the focus.
     void typeText(const QString& text);
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -128,28 +128,10 @@ class LayoutEditorTest : public QObject {
 
     bool leaveDialogShown() { return ui->waitForNamed("leaveDialog", 2000) != nullptr; }
 
-    static QJsonDocument answer(QNetworkReply* reply)
-    {
-        QSignalSpy finished(reply, &QNetworkReply::finished);
-        finished.wait(answerTimeoutMs);
-        reply->deleteLater();
-        return QJsonDocument::fromJson(reply->readAll());
-    }
-
-    // The room as the cloud service stores it, read with a token of the editor's own.
+    // The room as the cloud service stores it.
     QJsonObject storedRoom() const
     {
-        QNetworkAccessManager network;
-        QNetworkRequest signIn(QUrl(app.simulator.authUrl() + "/v1/auth/token"));
-        signIn.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-        const QJsonObject credentials { { "email", AppFixture::editorEmail },
-            { "password", AppFixture::editorPassword } };
-        const QString token = answer(network.post(signIn, QJsonDocument(credentials).toJson()))
-                                  .object()["access_token"]
-                                  .toString();
-        QNetworkRequest rooms(QUrl(app.simulator.backendUrl() + "/trellion/api/rooms"));
-        rooms.setRawHeader("Authorization", "Bearer " + token.toUtf8());
-        for (const QJsonValue& stored : answer(network.get(rooms)).array()) {
+        for (const QJsonValue& stored : app.storedRooms()) {
             if (stored["name"] == room)
                 return stored.toObject();
         }

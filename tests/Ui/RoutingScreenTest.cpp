@@ -31,7 +31,8 @@ class RoutingScreenTest : public QObject {
     static inline const QString routingApi = QStringLiteral("/api/v2/content/activerouting");
     static inline const QSize wideSize { 2048, 768 };
     static inline const QSize normalSize { 1024, 768 };
-    static inline const QStringList createdMessages { "Group work", "Quiet please", "Take a break", "Clean up" };
+    static inline const QStringList createdMessages { "Group work", "Quiet please", "Take a break",
+        "Clean up" };
 
     AppFixture app { { "--config", TRELLION_DEMO_CONFIG } };
     std::unique_ptr<WindowDriver> ui;
@@ -39,23 +40,13 @@ class RoutingScreenTest : public QObject {
     QPointer<QQuickItem> emailField;
     QPointer<QQuickItem> passwordField;
 
-    bool fillField(QQuickItem* field, const QString& text)
-    {
-        if (!ui->click(field))
-            return false;
-        ui->pressKey(Qt::Key_A, Qt::ControlModifier);
-        ui->pressKey(Qt::Key_Backspace);
-        ui->typeText(text);
-        return true;
-    }
-
     bool homeShown() { return ui->waitForText("Studio 4", WindowDriver::Match::Exact, answerTimeoutMs); }
 
     bool signInThroughForm(const QString& email, const QString& password)
     {
         QSignalSpy succeeded(state, &StateManager::loginSuccess);
-        return ui->waitForText("Sign In") && fillField(emailField, email) && fillField(passwordField, password)
-            && ui->click(ui->waitForText("Login"))
+        return ui->waitForText("Sign In") && ui->fillField(emailField, email)
+            && ui->fillField(passwordField, password) && ui->click(ui->waitForText("Login"))
             && QTest::qWaitFor([&] { return !succeeded.isEmpty(); }, answerTimeoutMs) && homeShown();
     }
 
@@ -72,7 +63,8 @@ class RoutingScreenTest : public QObject {
         if (index == -1)
             return routePlan->property("primaryView").value<QQuickItem*>();
         QVariant view;
-        QMetaObject::invokeMethod(routePlan, "teamView", Q_RETURN_ARG(QVariant, view), Q_ARG(QVariant, index));
+        QMetaObject::invokeMethod(
+            routePlan, "teamView", Q_RETURN_ARG(QVariant, view), Q_ARG(QVariant, index));
         return view.value<QQuickItem*>();
     }
 
@@ -184,12 +176,14 @@ class RoutingScreenTest : public QObject {
     }
 
     // Requests to `server` with `method` whose path is `path`, or starts with it when `prefix`.
-    int requestCount(const QString& server, const QByteArray& method, const QString& path, bool prefix = false) const
+    int requestCount(
+        const QString& server, const QByteArray& method, const QString& path, bool prefix = false) const
     {
         int count = 0;
         for (const QJsonValue& request : app.simulator.requestsTo(server)) {
             const QString requested = request["path"].toString();
-            if (request["method"] == QString(method) && (prefix ? requested.startsWith(path) : requested == path))
+            if (request["method"] == QString(method)
+                && (prefix ? requested.startsWith(path) : requested == path))
                 ++count;
         }
         return count;
@@ -234,8 +228,8 @@ class RoutingScreenTest : public QObject {
     // The rows of the list in the dialog's "Edit" tab, also those scrolled out of sight.
     int messageRows() const
     {
-        const auto lists = ui->itemsWhere(
-            [](const QQuickItem* item) { return item->inherits("QQuickListView"); });
+        const auto lists
+            = ui->itemsWhere([](const QQuickItem* item) { return item->inherits("QQuickListView"); });
         return lists.size() == 1 ? lists.first()->property("count").toInt() : -1;
     }
 
@@ -304,8 +298,8 @@ private slots:
     {
         QVERIFY(Globals::getInstance().settings()->isFirstRoute());
         QVERIFY(ui->click(ui->waitForText(roomName)));
-        QVERIFY(ui->waitForText("Show one display's content on another display.", WindowDriver::Match::Exact,
-            answerTimeoutMs));
+        QVERIFY(ui->waitForText(
+            "Show one display's content on another display.", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->saveScreenshot("routing-first-use"));
         QVERIFY(ui->click(ui->itemWithText("SKIP")));
         QVERIFY(ui->waitUntilTextGone("SKIP"));
@@ -482,7 +476,8 @@ private slots:
         QVERIFY(!routeLines().isEmpty());
         QVERIFY(ui->click(menuItem("Reset")));
         QTRY_VERIFY(routeLines().isEmpty());
-        QVERIFY(QTest::qWaitFor([&] { return noPodHasConnections() && teamOverlaysRead(""); }, answerTimeoutMs));
+        QVERIFY(
+            QTest::qWaitFor([&] { return noPodHasConnections() && teamOverlaysRead(""); }, answerTimeoutMs));
         QCOMPARE(app.simulator.podState(podOf(-1))["overlayText"].toString(), QString());
         QVERIFY(QTest::qWaitFor([&] { return allBlocksConnected(); }, answerTimeoutMs));
     }
@@ -494,7 +489,8 @@ private slots:
         QVERIFY(ui->waitForNamed("snapshotViewer"));
         QVERIFY(ui->waitForText("Live view: Team 1"));
         QQuickItem* viewer = ui->itemNamed("snapshotViewer");
-        QTRY_VERIFY_WITH_TIMEOUT(viewer->property("picture").value<QObject*>()->property("status").toInt() == 1,
+        QTRY_VERIFY_WITH_TIMEOUT(
+            viewer->property("picture").value<QObject*>()->property("status").toInt() == 1,
             answerTimeoutMs); // Image.Ready
         QVERIFY(snapshotRequestsTo(pod) > 0);
         const QRgb idle = viewerBackground();
@@ -523,7 +519,8 @@ private slots:
         QVERIFY(ui->itemWithText("Enter your password to continue."));
         ui->typeText("not-the-password"); // the field has the focus
         ui->pressKey(Qt::Key_Return);
-        QVERIFY(ui->waitForText("Invalid password, please try again.", WindowDriver::Match::Exact, answerTimeoutMs));
+        QVERIFY(ui->waitForText(
+            "Invalid password, please try again.", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->itemWithText("Exit room?"));
         QVERIFY(!noPodHasConnections());
         QVERIFY(ui->saveScreenshot("routing-exit-error"));
@@ -536,7 +533,8 @@ private slots:
         QVERIFY(ui->click(ui->itemWithText("EXIT")));
         QVERIFY(homeShown());
         QVERIFY(QTest::qWaitFor([&] { return noPodHasConnections(); }, answerTimeoutMs));
-        QCOMPARE(requestCount("pod:" + QString::number(primaryPod), "DELETE", routingApi + "/connections"), 1);
+        QCOMPARE(
+            requestCount("pod:" + QString::number(primaryPod), "DELETE", routingApi + "/connections"), 1);
     }
 
     void viewerNeedsAScreenKey()
@@ -568,14 +566,17 @@ private slots:
             wrongKey[0] = QChar(wrongKey[0].unicode() + 1);
         ui->typeText(wrongKey); // each field passes the focus on
         QVERIFY(ui->click(ui->itemNamed("screenKeyConfirm")));
-        QVERIFY(ui->waitForText(
-            "That key doesn't match any of the screen keys displayed in " + roomName + ".",
-            WindowDriver::Match::Exact, answerTimeoutMs));
+        QVERIFY(
+            ui->waitForText("That key doesn't match any of the screen keys displayed in " + roomName + ".",
+                WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->saveScreenshot("routing-screen-key-mismatch"));
         QVERIFY(ui->click(ui->itemWithText("CONFIRM")));
         QVERIFY(ui->waitUntilTextGone("That key doesn't match", WindowDriver::Match::Contains));
         for (int field = 0; field < 4; ++field)
-            QVERIFY(ui->itemNamed("screenKeyField" + QString::number(field))->property("text").toString().isEmpty());
+            QVERIFY(ui->itemNamed("screenKeyField" + QString::number(field))
+                        ->property("text")
+                        .toString()
+                        .isEmpty());
 
         ui->typeText(app.simulator.podState(podOf(3))["screenKey"].toString());
         QVERIFY(ui->click(ui->itemNamed("screenKeyConfirm")));
@@ -595,8 +596,11 @@ private slots:
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
         const QString sourcePod = "pod:" + QString::number(podOf(0));
-        QVERIFY(QTest::qWaitFor([&] { return requestCount(sourcePod, "DELETE", routingApi + "/connections") > 0
-                                                || !window->isVisible(); },
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return requestCount(sourcePod, "DELETE", routingApi + "/connections") > 0
+                    || !window->isVisible();
+            },
             answerTimeoutMs));
         QVERIFY2(window->isVisible(), "the pods were told only after the window had gone");
         QCOMPARE(requestCount(sourcePod, "DELETE", routingApi + "/connections"), 1);

@@ -31,23 +31,12 @@ class SignInAndLibraryTest : public QObject {
     QPointer<QQuickItem> emailField;
     QPointer<QQuickItem> passwordField;
 
-    // Replaces a field's text as a user does: click into it, select everything, type over it.
-    bool fillField(QQuickItem* field, const QString& text)
-    {
-        if (!ui->click(field))
-            return false;
-        ui->pressKey(Qt::Key_A, Qt::ControlModifier);
-        ui->pressKey(Qt::Key_Backspace);
-        ui->typeText(text);
-        return true;
-    }
-
     bool homeShown() { return ui->waitForText("Studio 4", WindowDriver::Match::Exact, answerTimeoutMs); }
 
     bool signInThroughForm(const QString& email, const QString& password)
     {
         QSignalSpy succeeded(state, &StateManager::loginSuccess);
-        return fillField(emailField, email) && fillField(passwordField, password)
+        return ui->fillField(emailField, email) && ui->fillField(passwordField, password)
             && ui->click(ui->waitForText("Login"))
             && QTest::qWaitFor([&] { return !succeeded.isEmpty(); }, answerTimeoutMs) && homeShown();
     }
@@ -137,33 +126,9 @@ class SignInAndLibraryTest : public QObject {
         return count;
     }
 
-    static QJsonDocument answer(QNetworkReply* reply)
-    {
-        QSignalSpy finished(reply, &QNetworkReply::finished);
-        finished.wait(answerTimeoutMs);
-        reply->deleteLater();
-        return QJsonDocument::fromJson(reply->readAll());
-    }
-
-    // The rooms as the cloud service stores them, read with a token of the editor's own.
-    QJsonArray storedRooms() const
-    {
-        QNetworkAccessManager network;
-        QNetworkRequest signIn(QUrl(app.simulator.authUrl() + "/v1/auth/token"));
-        signIn.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-        const QJsonObject credentials { { "email", AppFixture::editorEmail },
-            { "password", AppFixture::editorPassword } };
-        const QString token = answer(network.post(signIn, QJsonDocument(credentials).toJson()))
-                                  .object()["access_token"]
-                                  .toString();
-        QNetworkRequest rooms(QUrl(app.simulator.backendUrl() + "/trellion/api/rooms"));
-        rooms.setRawHeader("Authorization", "Bearer " + token.toUtf8());
-        return answer(network.get(rooms)).array();
-    }
-
     QJsonObject storedRoom(const QString& name) const
     {
-        for (const QJsonValue& room : storedRooms()) {
+        for (const QJsonValue& room : app.storedRooms()) {
             if (room["name"] == name)
                 return room.toObject();
         }
@@ -203,8 +168,8 @@ private slots:
     void wrongPasswordShowsTheReason()
     {
         QSignalSpy failed(state, &StateManager::loginFailure);
-        QVERIFY(fillField(emailField, AppFixture::editorEmail));
-        QVERIFY(fillField(passwordField, "not-the-password"));
+        QVERIFY(ui->fillField(emailField, AppFixture::editorEmail));
+        QVERIFY(ui->fillField(passwordField, "not-the-password"));
         QVERIFY(ui->click(ui->itemWithText("Login")));
         QVERIFY(
             ui->waitForText("Invalid email or password.", WindowDriver::Match::Contains, answerTimeoutMs));
@@ -218,7 +183,7 @@ private slots:
     {
         QVERIFY(app.simulator.clearRequests());
         QSignalSpy succeeded(state, &StateManager::loginSuccess);
-        QVERIFY(fillField(passwordField, AppFixture::editorPassword));
+        QVERIFY(ui->fillField(passwordField, AppFixture::editorPassword));
         QVERIFY(ui->click(ui->itemWithText("Login"), 2));
         QVERIFY(QTest::qWaitFor([&] { return !succeeded.isEmpty(); }, answerTimeoutMs));
         QVERIFY(homeShown());
@@ -281,7 +246,7 @@ private slots:
 
     void duplicateAndDeleteThroughTheMenu()
     {
-        const int roomsBefore = storedRooms().size();
+        const int roomsBefore = app.storedRooms().size();
         QVERIFY(ui->click(menuIconOf("Studio 4")));
         QVERIFY(ui->waitForText("Duplicate"));
         QVERIFY(ui->itemWithText("Edit") && ui->itemWithText("Delete"));
@@ -289,7 +254,7 @@ private slots:
         QVERIFY(ui->click(ui->itemWithText("Duplicate")));
         QVERIFY(ui->waitForText("Copy of Studio 4", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->waitUntilTextGone("Duplicate"));
-        QCOMPARE(storedRooms().size(), roomsBefore + 1);
+        QCOMPARE(app.storedRooms().size(), roomsBefore + 1);
         QCOMPARE(storedRoom("Copy of Studio 4")["roomtype"].toString(), QString("square"));
 
         QVERIFY(ui->click(menuIconOf("Copy of Studio 4")));
@@ -299,7 +264,7 @@ private slots:
         QVERIFY(ui->saveScreenshot("delete-dialog"));
         QVERIFY(ui->click(ui->itemWithText("CONFIRM")));
         QVERIFY(ui->waitUntilTextGone("Copy of Studio 4", WindowDriver::Match::Exact, answerTimeoutMs));
-        QVERIFY(QTest::qWaitFor([&] { return storedRooms().size() == roomsBefore; }, answerTimeoutMs));
+        QVERIFY(QTest::qWaitFor([&] { return app.storedRooms().size() == roomsBefore; }, answerTimeoutMs));
         QVERIFY(storedRoom("Copy of Studio 4").isEmpty());
         QVERIFY(ui->itemWithText("Studio 4"));
     }
