@@ -1,8 +1,10 @@
 import QtQuick 2.12
+import Common 1.0
 import "../Blocks"
 import "../Common/EditorLogic.js" as EditorLogic
 
-// One piece of the room's loose furniture, placed in screen pixels and dragged freely.
+// One piece of the room's loose furniture, dragged freely. Its position is kept on the design grid,
+// like the blocks', so the room keeps its shape in any window size.
 ScaledIcon {
     id: furniture
 
@@ -11,8 +13,8 @@ ScaledIcon {
     signal pressed
 
     function followIcon() {
-        x = Qt.binding(function() { return furniture.icon.iconX })
-        y = Qt.binding(function() { return furniture.icon.iconY })
+        x = Qt.binding(function() { return Common.pixelWidth(furniture.icon.iconX) })
+        y = Qt.binding(function() { return Common.pixelHeight(furniture.icon.iconY) })
     }
 
     source: "qrc:///images/icons/" + icon.iconName + ".svg"
@@ -32,8 +34,8 @@ ScaledIcon {
         onReleased: {
             if (!drag.active)
                 return
-            furniture.icon.iconX = furniture.x
-            furniture.icon.iconY = furniture.y
+            furniture.icon.iconX = Common.pixelWidthReverse(furniture.x)
+            furniture.icon.iconY = Common.pixelHeightReverse(furniture.y)
             furniture.followIcon()
         }
     }

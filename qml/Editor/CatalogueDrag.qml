@@ -48,7 +48,8 @@ Item {
             return
         }
         var position = EditorLogic.furnitureDropPosition(image.x, image.y, image.width, image.height)
-        layout.addFurniture(position.x, position.y, iconName, EditorLogic.droppedFurnitureScale)
+        layout.addFurniture(Common.pixelWidthReverse(position.x), Common.pixelHeightReverse(position.y), iconName,
+                            EditorLogic.droppedFurnitureScale)
     }
 
     function dropPrimaryDisplay(x, y) {

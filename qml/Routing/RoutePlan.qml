@@ -79,8 +79,8 @@ Item {
         model: plan.layout ? plan.layout.furniture : []
 
         ScaledIcon {
-            x: modelData.iconX - plan.shiftX
-            y: modelData.iconY
+            x: Common.pixelWidth(modelData.iconX) - plan.shiftX
+            y: Common.pixelHeight(modelData.iconY)
             rotation: modelData.iconRotation
             factor: (modelData.iconScale > 0 ? modelData.iconScale : 0.1) * plan.classroomScale
             source: "qrc:///images/icons/" + modelData.iconName + ".svg"
