@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineF>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include <QTextDocumentFragment>
 #include <QUrl>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -290,4 +292,23 @@ bool WindowDriver::fillField(QQuickItem* field, const QString& text)
     pressKey(Qt::Key_Backspace);
     typeText(text);
     return true;
+}
+
+QQuickItem* WindowDriver::imageAboveRightOf(const QString& text, const QString& suffix) const
+{
+    QQuickItem* label = itemWithText(text);
+    if (!label)
+        return nullptr;
+    const QPointF at = centreOf(label);
+    QQuickItem* nearest = nullptr;
+    qreal nearestDistance = std::numeric_limits<qreal>::max();
+    for (QQuickItem* image : imagesWithSource(suffix)) {
+        const QPointF imageAt = centreOf(image);
+        const qreal distance = QLineF(at, imageAt).length();
+        if (imageAt.x() > at.x() && imageAt.y() < at.y() && distance < nearestDistance) {
+            nearest = image;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }

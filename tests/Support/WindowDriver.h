@@ -36,6 +36,9 @@ public:
     // The topmost visible item whose `source` URL ends with `suffix` ("ThreeDotMenu.svg").
     QQuickItem* imageWithSource(const QString& suffix) const;
     QList<QQuickItem*> imagesWithSource(const QString& suffix) const;
+    // The image with that source suffix nearest to `text` among those above and to its right,
+    // such as the menu icon in the corner of a card.
+    QQuickItem* imageAboveRightOf(const QString& text, const QString& suffix) const;
     // Every visible item for which `test` holds, bottom first.
     QList<QQuickItem*> itemsWhere(const std::function<bool(const QQuickItem*)>& test) const;
 

@@ -98,25 +98,8 @@ class LayoutEditorTest : public QObject {
 
     bool homeShown() { return ui->waitForText("Studio 4", WindowDriver::Match::Exact, answerTimeoutMs); }
 
-    // The three-dot icon of the card that shows `name`: the nearest one above and to its right.
-    QQuickItem* menuIconOf(const QString& name)
-    {
-        QQuickItem* label = ui->itemWithText(name);
-        if (!label)
-            return nullptr;
-        const QPointF at = WindowDriver::centreOf(label);
-        QQuickItem* nearest = nullptr;
-        qreal nearestDistance = std::numeric_limits<qreal>::max();
-        for (QQuickItem* icon : ui->imagesWithSource("ThreeDotMenu.svg")) {
-            const QPointF iconAt = WindowDriver::centreOf(icon);
-            const qreal distance = QLineF(at, iconAt).length();
-            if (iconAt.x() > at.x() && iconAt.y() < at.y() && distance < nearestDistance) {
-                nearest = icon;
-                nearestDistance = distance;
-            }
-        }
-        return nearest;
-    }
+    // The three-dot icon of the card that shows `name`.
+    QQuickItem* menuIconOf(const QString& name) { return ui->imageAboveRightOf(name, "ThreeDotMenu.svg"); }
 
     bool enterEditor()
     {

@@ -189,19 +189,19 @@ Item {
             verify(teamDialog.visible)
             block.displayName = ""
             teamDialog.showDialogForBlock(block, false)
-            block.displayAddress = "10.0.0.9"
+            block.displayAddress = "127.0.0.1:49009"
             teamDialog.save()
             compare(teamConfirm.count, 0)
         }
 
         function test_teamBlockConfirmsWithItsIndex() {
             block.displayName = "Team"
-            block.displayAddress = "10.0.0.9"
+            block.displayAddress = "127.0.0.1:49009"
             teamDialog.showDialogForBlock(block, false)
             teamDialog.save()
             compare(teamConfirm.count, 1)
             compare(teamConfirm.signalArguments[0][0], 3)
-            compare(staging.displayAddress, "10.0.0.9")
+            compare(staging.displayAddress, "127.0.0.1:49009")
             verify(!teamDialog.visible)
         }
 
@@ -221,11 +221,11 @@ Item {
             primaryDialog.showDialogForNewBlock()
             primaryDialog.save()
             compare(primaryConfirm.count, 0)
-            primaryDialog.showDialogForEditingBlock("10.0.0.7", true)
+            primaryDialog.showDialogForEditingBlock("127.0.0.1:49007", true)
             verify(primaryDialog.isEditing)
             primaryDialog.save()
             compare(primaryConfirm.count, 1)
-            compare(primaryConfirm.signalArguments[0][0], "10.0.0.7")
+            compare(primaryConfirm.signalArguments[0][0], "127.0.0.1:49007")
             compare(primaryConfirm.signalArguments[0][1], true)
             verify(!primaryDialog.visible)
         }
