@@ -241,11 +241,11 @@ bool SessionStatistics::readEvents(QJsonArray& events)
     }
     // Only lines that are exactly "{" and "}" bound an event; indented braces are
     // content. A piece that does not parse as an object is dropped.
+    // One read of the capped prefix: a size-limited readLine per line would set up a buffer of the
+    // whole limit for every line, which made a long file take seconds.
+    const QByteArray content = file.read(maxReadBytes);
     QByteArray buffer;
-    while (!file.atEnd() && file.pos() < maxReadBytes) {
-        QByteArray line = file.readLine(maxReadBytes - file.pos() + 1);
-        if (line.endsWith('\n'))
-            line.chop(1);
+    for (const QByteArray& line : content.split('\n')) {
         if (line == "{") {
             buffer = line;
         } else if (line == "}") {

@@ -242,6 +242,15 @@ private slots:
         QTest::newRow("stray lines") << "junk\n}\n}\n" + a + "}\n{\nnot json\n}\n" + b
                                      << QStringList { "a", "b" };
         QTest::newRow("binary") << QByteArray::fromHex("00ff7b0a7d010a") + a << QStringList { "a" };
+        QTest::newRow("windows line endings")
+            << QByteArray("{\r\n    \"event\": \"crlf\"\r\n}\r\n") + b << QStringList { "crlf", "b" };
+        QByteArray many;
+        QStringList manyKept;
+        for (int i = 0; i < 20000; ++i) {
+            many += "{\n    \"event\": \"e" + QByteArray::number(i) + "\"\n}\n";
+            manyKept << "e" + QString::number(i);
+        }
+        QTest::newRow("many events") << many << manyKept;
         // One endless line: what lies past the reading limit is dropped.
         QTest::newRow("huge") << a + QByteArray(9 * 1024 * 1024, 'x') + "\n" + b << QStringList { "a" };
     }
