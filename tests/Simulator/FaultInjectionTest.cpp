@@ -119,6 +119,32 @@ private slots:
         QVERIFY(error.error != QJsonParseError::NoError);
     }
 
+    // The pod still acts on a call whose answer is cut: the connection exists, its guid never arrives.
+    void cutHangsUpHalfwayThroughTheRealAnswer()
+    {
+        InProcessSimulator simulator;
+        QVERIFY(simulator.setFault({ { "target", "pod:0" }, { "action", "cut" } }));
+        const auto cut = simulator.pod(0).Post(connections, json(connectBody()), jsonType);
+        QVERIFY(!cut);
+        QCOMPARE(simulator.podState(0).value("connections").toArray().size(), 1);
+        QCOMPARE(statusOf(simulator.pod(1).Get(version)), 200);
+    }
+
+    void jitterSpreadsTheDelayWithinItsBound()
+    {
+        sim::SimulatorOptions options;
+        options.jitterMs = 200;
+        InProcessSimulator simulator(options);
+        qint64 shortest = 1000, longest = 0;
+        for (int call = 0; call < 12; ++call) {
+            const qint64 elapsed = timed([&] { QCOMPARE(statusOf(simulator.pod(0).Get(version)), 200); });
+            shortest = std::min(shortest, elapsed);
+            longest = std::max(longest, elapsed);
+        }
+        QVERIFY2(longest - shortest >= 20 && longest < 450,
+            qPrintable(QString("delays from %1 to %2 ms").arg(shortest).arg(longest)));
+    }
+
     void failsTheFirstConnectCallsOnly()
     {
         InProcessSimulator simulator;

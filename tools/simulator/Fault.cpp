@@ -8,7 +8,7 @@ namespace sim {
 
 namespace {
 
-const QString actionNames[] = { "answer", "hold", "close", "garbage" };
+const QString actionNames[] = { "answer", "hold", "close", "garbage", "cut" };
 
 bool isTarget(const QString& target)
 {

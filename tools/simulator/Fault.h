@@ -9,12 +9,14 @@ namespace sim {
 // One injected misbehaviour: which requests it hits and what happens to them.
 //
 // JSON form: {"target": "cloud" | "pods" | "pod:N", "method": "POST", "path": "/prefix",
-//             "latencyMs": 0, "status": 0, "action": "answer" | "hold" | "close" | "garbage", "times": 0}
+//             "latencyMs": 0, "status": 0, "action": "answer" | "hold" | "close" | "garbage" | "cut",
+//             "times": 0}
 // Only "target" is required. "method" and "path" narrow the requests hit (path is a prefix).
 // "status" answers that status instead of the real answer; "hold" never answers, "close" hangs up
-// without an answer, "garbage" replaces the body. "times" limits the fault to the next K requests.
+// without an answer, "garbage" replaces the body,
+// "cut" hangs up halfway through the real answer's body. "times" limits the fault to the next K requests.
 struct Fault {
-    enum class Action { Answer, Hold, Close, Garbage };
+    enum class Action { Answer, Hold, Close, Garbage, Cut };
 
     QString target;
     QString method;

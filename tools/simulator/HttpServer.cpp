@@ -5,6 +5,7 @@
 #include "ServerContext.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <optional>
@@ -42,6 +43,20 @@ void hangUp(int localPort, std::optional<int> remotePort = std::nullopt)
         if (portOf(local) == localPort && (!remotePort || portOf(peer) == *remotePort))
             shutdown(descriptor, SHUT_RDWR);
     }
+}
+
+// Promises the whole body but writes only its first half: the provider's refusal makes
+// cpp-httplib drop the connection mid-answer.
+void cutShort(httplib::Response& response)
+{
+    const std::string body = response.body.empty() ? std::string("{}") : response.body;
+    const std::string type = response.get_header_value("Content-Type");
+    response.body.clear();
+    response.set_content_provider(body.size(), type, [body](size_t offset, size_t, httplib::DataSink& sink) {
+        if (offset == 0)
+            sink.write(body.data(), body.size() / 2);
+        return false;
+    });
 }
 
 } // namespace
@@ -149,7 +164,9 @@ void HttpServer::serve(const httplib::Request& request, httplib::Response& respo
                                 QString::fromStdString(request.path))
                             .value_or(Fault {});
 
-    bool stopped = context.stop.waitFor(std::chrono::milliseconds(context.latencyMs + fault.latencyMs));
+    const int jitterMs = context.jitterMs > 0 ? QRandomGenerator::global()->bounded(context.jitterMs + 1) : 0;
+    bool stopped
+        = context.stop.waitFor(std::chrono::milliseconds(context.latencyMs + jitterMs + fault.latencyMs));
     if (!stopped && fault.action == Fault::Action::Hold) {
         context.stop.wait();
         stopped = true;
@@ -165,6 +182,8 @@ void HttpServer::serve(const httplib::Request& request, httplib::Response& respo
         handler(request, response);
     if (fault.action == Fault::Action::Garbage)
         response.body = garbage;
+    if (fault.action == Fault::Action::Cut)
+        cutShort(response);
 }
 
 } // namespace sim

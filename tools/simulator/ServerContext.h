@@ -13,6 +13,8 @@ struct ServerContext {
     FaultTable faults;
     // Added to every simulated answer (not to the control API).
     int latencyMs = 0;
+    // Up to this much more, drawn anew for every answer.
+    int jitterMs = 0;
 };
 
 } // namespace sim

@@ -13,6 +13,7 @@ Simulator::Simulator(const SimulatorOptions& options)
     , control(cloud, context, pods, analytics)
 {
     context.latencyMs = options.latencyMs;
+    context.jitterMs = options.jitterMs;
     for (const Fault& fault : options.faults)
         context.faults.set(fault);
 }

@@ -113,6 +113,7 @@ std::optional<SimulatorOptions> SimulatorOptions::fromCommandLine(
     parser.addOptions({
         { "pods", "Number of pods.", "N" },
         { "latency-ms", "Delay every simulated answer by L milliseconds.", "L" },
+        { "jitter-ms", "Delay every simulated answer by up to J more milliseconds, at random.", "J" },
         { "config", "JSON configuration file.", "FILE" },
         { "data-dir", "Keep rooms and messages in DIR across runs.", "DIR" },
         { "auth-claim", "Key of the token's authorization claim.", "KEY" },
@@ -144,6 +145,7 @@ std::optional<SimulatorOptions> SimulatorOptions::fromCommandLine(
     int podCount = options.pods.size();
     if (!numberOption("pods", 1, maximumPodCount, &podCount)
         || !numberOption("latency-ms", 0, 600000, &options.latencyMs)
+        || !numberOption("jitter-ms", 0, 600000, &options.jitterMs)
         || !numberOption("cloud-port", 1, 65535, &options.cloudPort)
         || !numberOption("pod-base-port", 1, 65535, &options.podBasePort))
         return std::nullopt;
@@ -174,8 +176,8 @@ bool SimulatorOptions::applyConfig(const QString& path, QString* error)
         *error = QString("\"%1\" must be a number from 0 to %2").arg(key).arg(maximum);
         return false;
     };
-    if (!number("latencyMs", 600000, &latencyMs) || !number("cloudPort", 65535, &cloudPort)
-        || !number("podBasePort", 65535, &podBasePort))
+    if (!number("latencyMs", 600000, &latencyMs) || !number("jitterMs", 600000, &jitterMs)
+        || !number("cloudPort", 65535, &cloudPort) || !number("podBasePort", 65535, &podBasePort))
         return false;
     if (config.contains("pods") && !readPods(*this, config.value("pods"), error))
         return false;

@@ -11,7 +11,7 @@ namespace sim {
 // How one simulator run is set up: defaults, then the configuration file, then the command line.
 //
 // Configuration file (JSON, every key optional):
-//   {"pods": 4 or [pod identity, ...], "latencyMs": 0, "cloudPort": 0, "podBasePort": 0,
+//   {"pods": 4 or [pod identity, ...], "latencyMs": 0, "jitterMs": 0, "cloudPort": 0, "podBasePort": 0,
 //    "authClaim": "https://.../authorization", "accounts": [account, ...],
 //    "library": [room, ...] or "rooms.json" (relative to the file), "faults": [fault, ...]}
 // Rooms name the simulator's pods as "{pod:N}".
@@ -21,6 +21,7 @@ struct SimulatorOptions {
 
     QList<PodIdentity> pods;
     int latencyMs = 0;
+    int jitterMs = 0;
     int cloudPort = 0;
     int podBasePort = 0;
     QString authClaim = defaultAuthClaim;
