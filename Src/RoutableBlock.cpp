@@ -108,7 +108,10 @@ void RoutableBlock::removeOutgoingRoute(const QString& lineIndex)
         LOG_ERROR("Block [{}]: No line found to remove: lineIndex=[{}]", blockIndex(), lineIndex);
         return;
     }
-    if (line->isConnectionAlive()) {
+    if (m_mayHoldUnnamedConnections && m_outgoingRoutes.size() == 1) {
+        // Its last route: only a terminate also ends connections the pod opened unnamed.
+        terminateConnections();
+    } else if (line->isConnectionAlive()) {
         const QString guid = line->apiGuid();
         sendPodCall([&](NetworkManager& network) { return network.disconnectPod(displayAddress(), guid); },
             [](const HttpResponse& response) {
@@ -125,11 +128,7 @@ void RoutableBlock::removeAllRoutes()
 {
     if (!isConnected())
         return;
-    sendPodCall([&](NetworkManager& network) { return network.disconnectAll(displayAddress()); },
-        [this](const HttpResponse& response) {
-            if (response.httpCode != 200)
-                LOG_ERROR("Block [{}]: Failed to remove all routes", blockIndex());
-        });
+    terminateConnections();
     while (!m_outgoingRoutes.isEmpty()) {
         const QString lineIndex = m_outgoingRoutes.firstKey();
         m_outgoingRoutes.first()->destroyConnection();
@@ -139,6 +138,16 @@ void RoutableBlock::removeAllRoutes()
 }
 
 // Pod calls
+
+void RoutableBlock::terminateConnections()
+{
+    m_mayHoldUnnamedConnections = false;
+    sendPodCall([&](NetworkManager& network) { return network.disconnectAll(displayAddress()); },
+        [this](const HttpResponse& response) {
+            if (response.httpCode != 200)
+                LOG_ERROR("Block [{}]: Failed to remove all routes", blockIndex());
+        });
+}
 
 void RoutableBlock::showOverlay(const QString& text)
 {

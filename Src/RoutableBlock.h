@@ -82,6 +82,9 @@ public:
     bool hasOutgoingRoute(int sinkIndex) const;
     bool hasIncomingRoute(int sourceIndex) const;
     int apiVersion() const { return m_apiVersion; }
+    // The pod may have opened a connection whose guid we never learnt (its answer was lost or
+    // unreadable); the next terminate clears it.
+    void noteUnnamedConnection() { m_mayHoldUnnamedConnections = true; }
 
     // "Invalid<uuid>": stands for a device id that was not learnt from the pod.
     static QString generateInvalidId();
@@ -132,8 +135,10 @@ private:
 
     void insertRoute(RouteMap& routes, RouteLine* line, void (RoutableBlock::*changed)());
     void routesChanged(void (RoutableBlock::*changed)());
+    void terminateConnections();
 
     bool m_isConnected = false;
+    bool m_mayHoldUnnamedConnections = false;
     int m_apiVersion = -1;
     RouteMap m_outgoingRoutes;
     RouteMap m_incomingRoutes;

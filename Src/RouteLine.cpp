@@ -1,6 +1,7 @@
 #include "RouteLine.h"
 
 #include "Globals.h"
+#include "HttpRequest.h"
 #include "Logger.h"
 #include "NetworkManager.h"
 #include "RoutableBlock.h"
@@ -22,6 +23,24 @@ bool fullscreenPrimaryPosts()
 int indexOf(const RoutableBlock* block)
 {
     return block ? block->blockIndex() : RouteLine::missingBlockIndex;
+}
+
+// A 200 cut short by a network error is no answer: the guid in it cannot be trusted.
+bool isComplete(const HttpResponse& response)
+{
+    return response.httpCode == 200 && response.error == 0;
+}
+
+QString guidOf(const HttpResponse& response)
+{
+    return isComplete(response) ? QJsonDocument::fromJson(response.data).object().value("guid").toString()
+                                : QString();
+}
+
+// Without a status the pod may have acted before its answer was lost; a refusal never does.
+bool mayHaveConnected(const HttpResponse& response)
+{
+    return response.httpCode == 0 || response.httpCode == 200;
 }
 
 } // namespace
@@ -56,18 +75,30 @@ void RouteLine::createConnection()
     HttpRequest* request = network->connectPods(m_source->displayAddress(), m_sink->displayAddress(),
         "Shared from " + m_source->displayName(), "#FFFFFF", m_source->displayColor(), fullscreen,
         m_sink->isAudioSource());
+    m_pendingConnect = request;
     // The line is the context: once it is gone, neither the reply nor a retry reaches it.
     connect(request, &HttpRequest::finished, this, &RouteLine::handleConnectReply);
 }
 
+void RouteLine::noteUnnamedConnection()
+{
+    if (m_source)
+        m_source->noteUnnamedConnection();
+}
+
 void RouteLine::handleConnectReply(const HttpResponse& response)
 {
-    if (response.httpCode == 200) {
-        m_apiGuid = QJsonDocument::fromJson(response.data).object().value("guid").toString();
+    m_pendingConnect = nullptr;
+    if (isComplete(response)) {
+        m_apiGuid = guidOf(response);
+        if (m_apiGuid.isEmpty())
+            noteUnnamedConnection();
         emit isConnectionAliveChanged();
         m_connectFailures = 0;
         return;
     }
+    if (mayHaveConnected(response))
+        noteUnnamedConnection();
     if (++m_connectFailures >= maxConnectAttempts) {
         LOG_ERROR("Line [{}]: Connect failed. Timing out.", m_lineIndex);
         emit connectionFailed(m_lineIndex);
@@ -83,6 +114,20 @@ void RouteLine::destroyConnection()
     if (m_removed)
         return;
     m_removed = true;
+    if (m_pendingConnect && m_source) {
+        // Removed while its connect is on the way: undo the connection once the pod answers.
+        const QPointer<RoutableBlock> source = m_source;
+        const QString address = source->displayAddress();
+        connect(m_pendingConnect, &HttpRequest::finished, m_pendingConnect,
+            [source, address](const HttpResponse& reply) {
+                const QString guid = guidOf(reply);
+                NetworkManager* network = Globals::getInstance().networkManager();
+                if (!guid.isEmpty() && network)
+                    network->disconnectPod(address, guid);
+                else if (source && mayHaveConnected(reply))
+                    source->noteUnnamedConnection();
+            });
+    }
     emit connectionRemoved(m_lineIndex);
     deleteLater();
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class HttpRequest;
 class RoutableBlock;
 struct HttpResponse;
 
@@ -44,6 +45,8 @@ signals:
 
 private:
     void handleConnectReply(const HttpResponse& response);
+    // The pod may have opened the connection even though we cannot name it.
+    void noteUnnamedConnection();
 
     const QString m_lineIndex;
     // Not owned: the blocks belong to the classroom, which may drop them first.
@@ -53,6 +56,7 @@ private:
     const bool m_sinkIsPrimary;
     const QString m_color;
     QString m_apiGuid;
+    QPointer<HttpRequest> m_pendingConnect;
     int m_connectFailures = 0;
     bool m_removed = false;
 };
