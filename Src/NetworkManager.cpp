@@ -149,7 +149,9 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
         "Pod: Receiving pod reply {} from {}", request->apiTag, request->networkRequest.url().toString());
     HttpResponse response;
     response.error = reply->error();
-    response.httpCode = httpCode;
+    // A reply the network cut off is no answer, whatever status line came before the cut.
+    const bool transportFailed = response.error > QNetworkReply::NoError && response.error < 100;
+    response.httpCode = transportFailed ? 0 : httpCode;
     if (response.error == QNetworkReply::NoError)
         response.data = reply->readAll();
     emit request->finished(response);

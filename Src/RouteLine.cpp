@@ -25,16 +25,10 @@ int indexOf(const RoutableBlock* block)
     return block ? block->blockIndex() : RouteLine::missingBlockIndex;
 }
 
-// A 200 cut short by a network error is no answer: the guid in it cannot be trusted.
-bool isComplete(const HttpResponse& response)
-{
-    return response.httpCode == 200 && response.error == 0;
-}
-
 QString guidOf(const HttpResponse& response)
 {
-    return isComplete(response) ? QJsonDocument::fromJson(response.data).object().value("guid").toString()
-                                : QString();
+    return response.httpCode == 200 ? QJsonDocument::fromJson(response.data).object().value("guid").toString()
+                                    : QString();
 }
 
 // Without a status the pod may have acted before its answer was lost; a refusal never does.
@@ -89,7 +83,7 @@ void RouteLine::noteUnnamedConnection()
 void RouteLine::handleConnectReply(const HttpResponse& response)
 {
     m_pendingConnect = nullptr;
-    if (isComplete(response)) {
+    if (response.httpCode == 200) {
         m_apiGuid = guidOf(response);
         if (m_apiGuid.isEmpty())
             noteUnnamedConnection();

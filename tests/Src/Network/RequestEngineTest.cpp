@@ -1,5 +1,6 @@
 #include "LoopbackServer.h"
 #include "NetworkManager.h"
+#include "ScriptedPod.h"
 
 #include <QElapsedTimer>
 #include <QNetworkReply>
@@ -47,6 +48,19 @@ private slots:
         const QByteArray lastTwo = requests[3].body + requests[4].body; // both only after the barrier
         QVERIFY(lastTwo.contains("\"a\"") && lastTwo.contains("\"b\""));
         qDeleteAll(first);
+    }
+
+    // Its status line arrived, but a 200 whose body was cut off must not read as an answer.
+    void replyCutOffMidBodyHasNoStatus()
+    {
+        ScriptedPod cutting;
+        cutting.setScript({ ScriptedPod::Act::CutBody });
+        NetworkManager manager;
+        QSignalSpy finished(manager.requestServerVersion(cutting.address()), &HttpRequest::finished);
+        QVERIFY(finished.wait(3000));
+        const auto response = finished.first().first().value<HttpResponse>();
+        QCOMPARE(response.httpCode, 0);
+        QCOMPARE(response.error, int(QNetworkReply::RemoteHostClosedError));
     }
 
     void flushWithNothingOutstandingKeepsQueueOpen()
