@@ -74,6 +74,7 @@ void OverlayMessageManager::addMessage(
         network()->orbethPostOverlayMessage(compact(body)), this, [this](const HttpResponse& response) {
             if (response.httpCode != 201) {
                 LOG_ERROR("Failed to create overlay message!");
+                retrieveIfUnanswered(response);
                 return;
             }
             Globals::getInstance().sessionStatistics()->createCustom();
@@ -91,11 +92,19 @@ void OverlayMessageManager::removeMessage(const QString& messageId)
         network()->orbethDeleteOverlayMessage(messageId), this, [this](const HttpResponse& response) {
             if (response.httpCode != 204) {
                 LOG_ERROR("Failed to delete overlay message!");
+                retrieveIfUnanswered(response);
                 return;
             }
             Globals::getInstance().sessionStatistics()->removeCustom();
             retrieveMessagesFromOrbeth();
         });
+}
+
+void OverlayMessageManager::retrieveIfUnanswered(const HttpResponse& response)
+{
+    // Without an answer the service may have acted all the same: ask it what it holds now.
+    if (response.httpCode == 0)
+        retrieveMessagesFromOrbeth();
 }
 
 void OverlayMessageManager::saveMessages()

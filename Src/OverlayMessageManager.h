@@ -4,6 +4,7 @@
 #include <QObject>
 
 class OverlayMessage;
+struct HttpResponse;
 
 // The user's custom overlay messages, kept in step with the cloud service, plus the built-in one.
 class OverlayMessageManager : public QObject {
@@ -26,6 +27,8 @@ signals:
     void messagesChanged();
 
 private:
+    void retrieveIfUnanswered(const HttpResponse& response);
+
     QMap<QString, OverlayMessage*> customMessages;
     OverlayMessage* builtInMessage;
 };
