@@ -56,6 +56,26 @@ class RoutableBlockTest : public QObject {
 private slots:
     void initTestCase() { ModelTest::startApplication(); }
 
+    // A connect answered without a guid left a connection no disconnect can name: the source's
+    // last route ends it with a terminate instead.
+    void unnamedConnectionEndsWithTheLastRoute()
+    {
+        Pod pod;
+        QObject session;
+        TeamBlock source(0), sink(1), other(2);
+        open(source, pod);
+        pod.setReply("POST", api + "/connections", { 200, "{}" });
+        RouteLine* unnamed = route(source, sink, &session);
+        QVERIFY(QSignalSpy(unnamed, &RouteLine::isConnectionAliveChanged).wait(3000));
+        pod.setReply("POST", api + "/connections", { 200, R"({"guid": "g-7"})" });
+        RouteLine* alive = route(source, other, &session);
+        QTRY_VERIFY(alive->isConnectionAlive());
+
+        source.removeOutgoingRoute(unnamed->lineIndex());
+        source.removeOutgoingRoute(alive->lineIndex());
+        QTRY_COMPARE(pod.calls().filter("DELETE"), QStringList { "DELETE " + api + "/connections" });
+    }
+
     void settersCompareExactly()
     {
         TeamBlock team(0);
@@ -214,18 +234,20 @@ private slots:
     {
         Pod pod;
         QObject session;
-        TeamBlock source(0), sink(1);
+        TeamBlock source(0), sink(1), other(2);
         open(source, pod);
-        RouteLine* pending = route(source, sink, &session);
-        QVERIFY(QSignalSpy(pending, &RouteLine::isConnectionAliveChanged).wait(3000));
+        pod.setReply("POST", api + "/connections", { 503, "{}" });
+        LogMark log;
+        RouteLine* refused = route(source, other, &session);
+        QTRY_COMPARE(log.count("error",
+                         QString("Line [%1]: Connect failed, will retry: [1/3]").arg(refused->lineIndex())),
+            1);
+        source.removeOutgoingRoute(refused->lineIndex());
         pod.setReply("POST", api + "/connections", { 200, R"({"guid": "g-42"})" });
         RouteLine* alive = route(source, sink, &session);
         QTRY_VERIFY(alive->isConnectionAlive());
-        QVERIFY(!pending->isConnectionAlive());
 
         pod.setReply("DELETE", api + "/connections/g-42", { 500, "{}" });
-        LogMark log;
-        source.removeOutgoingRoute(pending->lineIndex());
         const QString aliveIndex = alive->lineIndex();
         source.removeOutgoingRoute(aliveIndex);
         QVERIFY(source.outgoingRoutes().isEmpty() && sink.incomingRoutes().isEmpty());
