@@ -259,6 +259,26 @@ private slots:
         verifyAppAgreesWithPods();
     }
 
+    // A pod that falls silent mid-session: its route gives up after three timed-out attempts and
+    // goes from the plan, and the queue behind it moves on.
+    void podFallingSilentLosesItsRoute()
+    {
+        const int silenced = 21;
+        QVERIFY(
+            app.simulator.setFault({ { "target", QString("pod:%1").arg(silenced) }, { "action", "hold" } }));
+        session->addRouteLine(silenced + 1, silenced);
+        const auto drawn = blockOfPod(silenced)->outgoingRoutes();
+        QCOMPARE(drawn.size(), 1);
+        const QString lineIndex = qobject_cast<RouteLine*>(drawn.first())->lineIndex();
+        settle();
+        QVERIFY(blockOfPod(silenced)->outgoingRoutes().isEmpty());
+        QVERIFY(blockOfPod(silenced + 1)->incomingRoutes().isEmpty());
+        QVERIFY(
+            LogFile::messages().contains(QString("Line [%1]: Connect failed. Timing out.").arg(lineIndex)));
+        QVERIFY(app.simulator.setFault({ { "target", QString("pod:%1").arg(silenced) } }));
+        verifyAppAgreesWithPods();
+    }
+
     void endingLeavesNoRouteOnAnyPod()
     {
         session->endSession();
