@@ -3,7 +3,6 @@
 #include "ClassroomLayoutModel.h"
 #include "Globals.h"
 #include "LayoutEditingSession.h"
-#include "LogFile.h"
 #include "NetworkManager.h"
 #include "OverlayMessage.h"
 #include "OverlayMessageManager.h"
@@ -73,7 +72,6 @@ class CloudFaultTest : public QObject {
 private slots:
     void initTestCase()
     {
-        LogFile::startFresh();
         QVERIFY2(app.start(), qPrintable(app.errorString()));
         QVERIFY(app.signInAsEditor());
         ClassroomLayoutModel room;
