@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -101,5 +102,9 @@ int main(int argc, char* argv[])
     std::printf("bare parse + serialise:  %8.3f ms per classroom\n", bare / classroomCount);
     std::printf("model read + write:      %8.3f ms per classroom\n", model / classroomCount);
     std::printf("ratio model / bare:      %8.2f (goal <= 3)\n", model / bare);
+    const QJsonObject result { { "classrooms", classroomCount }, { "teamBlocks", teamBlocksPerClassroom },
+        { "icons", iconsPerTeamBlock }, { "megabytes", bytes.size() / 1e6 },
+        { "bareMsPerClassroom", bare / classroomCount }, { "modelMsPerClassroom", model / classroomCount } };
+    std::printf("RESULT %s\n", QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkReply>
 #include <algorithm>
 #include <cstdio>
@@ -90,5 +92,9 @@ int main(int argc, char* argv[])
         median(rawPod), median(enginePod), median(enginePod) / median(rawPod));
     std::printf("direct cloud requests:          raw %.1f ms, engine %.1f ms, ratio engine/raw %.2f\n",
         median(rawCloud), median(engineCloud), median(engineCloud) / median(rawCloud));
+    const QJsonObject result { { "requests", requestCount }, { "rounds", rounds },
+        { "podRawMs", median(rawPod) }, { "podEngineMs", median(enginePod) },
+        { "cloudRawMs", median(rawCloud) }, { "cloudEngineMs", median(engineCloud) } };
+    std::printf("RESULT %s\n", QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

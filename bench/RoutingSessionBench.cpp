@@ -14,6 +14,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTest>
@@ -96,7 +98,7 @@ double sequentialCallMs(const std::function<HttpRequest*()>& call, int count = 5
 
 // Primary to all while a table shares with every other: the routes come down, the fixed one-second
 // wait, then one connect per table to the primary's pod, at most six at a time.
-void primaryToAll(const QString& classroomId, int pods)
+QJsonObject primaryToAll(const QString& classroomId, int pods)
 {
     RoutingSession session;
     session.startSession(classroomId, true, false);
@@ -121,6 +123,7 @@ void primaryToAll(const QString& classroomId, int pods)
     session.removeAllRoutes(true, false);
     session.endSession();
     QTest::qWait(200);
+    return { { "pods", pods }, { "ms", ms }, { "waitMs", 1000 }, { "floorMs", floor } };
 }
 
 // The same two rounds (version, then configure) sent straight through a fresh
@@ -194,6 +197,7 @@ int main(int argc, char* argv[])
     NetworkManager& network = *Globals::getInstance().networkManager();
     const QString pod = app.simulator.podAddress(0);
     const QByteArray only = qgetenv("TRELLION_BENCH_TRANSPORT");
+    QJsonObject result { { "latencyMs", latencyMs }, { "floorMs", floorMs } };
     for (const bool curl : { false, true }) {
         if (!only.isEmpty() && (only == "curl") != curl)
             continue;
@@ -206,6 +210,7 @@ int main(int argc, char* argv[])
             = sequentialCallMs([&] { return network.configurePod(pod, "m", "#FFFFFF", "#336699"); });
         std::printf("  one call at a time: GET %.1f ms, PATCH %.1f ms, ratio PATCH/GET %.2f (goal <= 1.1)\n",
             get, patch, patch / get);
+        QJsonObject transport { { "getMs", get }, { "patchMs", patch } };
         std::printf(
             "  session start until every pod is connected (floor: two round trips = %d ms; raw: the same\n"
             "  two rounds sent straight through QNetworkAccessManager)\n",
@@ -219,8 +224,11 @@ int main(int argc, char* argv[])
                     : pods == 200 ? " (goal <= 3)"
                                   : "",
                 raw, ms / raw);
+            transport.insert(
+                QString("sessionStart%1").arg(pods), QJsonObject { { "ms", ms }, { "rawMs", raw } });
         }
-        primaryToAll(classrooms[50], 50);
+        transport.insert("primaryToAll", primaryToAll(classrooms[50], 50));
+        result.insert(curl ? "curl" : "qt", transport);
     }
     useCurl(true);
 
@@ -251,6 +259,10 @@ int main(int argc, char* argv[])
     std::printf("%d route add/remove cycles: %.2f ms per cycle (ratio to one round trip %.2f); "
                 "resident memory %ld KiB before, %ld KiB after (%+ld KiB)\n",
         cycles, perCycle, perCycle / latencyMs, before, after, after - before);
+    result.insert("churn",
+        QJsonObject { { "cycles", cycles }, { "msPerCycle", perCycle }, { "rssBeforeKiB", double(before) },
+            { "rssAfterKiB", double(after) } });
+    std::printf("RESULT %s\n", QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
     session.endSession();
     return 0;
 }
