@@ -203,8 +203,7 @@ int main(int argc, char* argv[])
             continue;
         useCurl(curl);
         classrooms = freshClassrooms();
-        std::printf(
-            "\n== pod calls on %s ==\n", curl ? "the app's transport (libcurl)" : "Qt's path");
+        std::printf("\n== pod calls on %s ==\n", curl ? "the app's transport (libcurl)" : "Qt's path");
         const double get = sequentialCallMs([&] { return network.requestServerVersion(pod); });
         const double patch
             = sequentialCallMs([&] { return network.configurePod(pod, "m", "#FFFFFF", "#336699"); });
