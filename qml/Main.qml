@@ -1,10 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
 import Common 1.0
-import "Login"
-import "Home"
-import "Editor"
-import "Routing"
+import "Components"
 import "Settings"
 
 // The one window: the top bar, the current screen, the settings overlay and the window-wide dialogs.
@@ -22,7 +19,8 @@ Window {
 
     // Ends a running routing session before signing out, and leaves the settings screen.
     function logOut() {
-        routeScreen.terminateOnExit()
+        if (routeScreen.item)
+            routeScreen.item.terminateOnExit()
         stateManager.performLogout()
         mainRootContainer.showSettings = false
     }
@@ -50,10 +48,10 @@ Window {
 
     // A routing session is ended first; the window closes a second later, once its routes are gone.
     onClosing: {
-        if (!routeScreen.isSessionActive())
+        if (!routeScreen.item || !routeScreen.item.isSessionActive())
             return
         close.accepted = false
-        routeScreen.terminateOnExit()
+        routeScreen.item.terminateOnExit()
         shutdownTimer.start()
     }
 
@@ -66,7 +64,7 @@ Window {
     Connections {
         target: stateManager
         function onLoginSuccess(username) {
-            homeScreen.orbethDownloadClassrooms = true
+            homeScreen.screen().orbethDownloadClassrooms = true
             mainRoot.userName = username
             mainRootContainer.state = "Home"
         }
@@ -81,107 +79,128 @@ Window {
 
         property bool showSettings: false
 
+        onShowSettingsChanged: {
+            if (showSettings)
+                settingsScreen.screen()
+        }
+
         anchors.top: topBar.bottom
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         Component.onCompleted: state = networkManager.isLoggedIn ? "Home" : "Login"
 
-        LoginScreen {
+        ScreenLoader {
             id: loginScreen
-            anchors.fill: parent
-            visible: false
+            source: "Login/LoginScreen.qml"
         }
 
-        HomeScreen {
+        ScreenLoader {
             id: homeScreen
-            anchors.fill: parent
-            visible: false
-            onCreateNewClassroom: {
-                roomSettingsScreen.classroomId = ""
+            source: "Home/HomeScreen.qml"
+        }
+
+        Connections {
+            target: homeScreen.item
+            function onCreateNewClassroom() {
+                roomSettingsScreen.screen().classroomId = ""
                 mainRootContainer.state = "CreateRoom"
             }
-            onEditClassroom: {
-                createScreen.classroomId = classroomId
+            function onEditClassroom(classroomId) {
+                createScreen.screen().classroomId = classroomId
                 mainRootContainer.state = "Create"
             }
-            onEnterClassroom: {
-                routeScreen.classroomId = classroomId
+            function onEnterClassroom(classroomId) {
+                routeScreen.screen().classroomId = classroomId
                 mainRootContainer.state = "Route"
             }
         }
 
-        RoomSettingsScreen {
+        ScreenLoader {
             id: roomSettingsScreen
-            anchors.fill: parent
-            visible: false
-            onFinishedEditing: {
+            source: "Home/RoomSettingsScreen.qml"
+        }
+
+        Connections {
+            target: roomSettingsScreen.item
+            function onFinishedEditing(classroomId) {
                 console.log("EVENT: Confirmed room creation: classroomId=[" + classroomId + "]")
-                createScreen.classroomId = classroomId
+                createScreen.screen().classroomId = classroomId
                 mainRootContainer.state = "Create"
             }
-            onCancelledEditing: {
+            function onCancelledEditing(wasCreatingNewRoom) {
                 console.log("EVENT: Cancelled room creation: wasCreatingNewRoom=[" + wasCreatingNewRoom + "]")
                 mainRootContainer.state = wasCreatingNewRoom ? "Home" : "Create"
             }
         }
 
-        CreateScreen {
+        ScreenLoader {
             id: createScreen
-            anchors.fill: parent
-            visible: false
-            onNeedToEditClassroom: {
+            source: "Editor/CreateScreen.qml"
+        }
+
+        Connections {
+            target: createScreen.item
+            function onNeedToEditClassroom(classroomId) {
                 console.log("EVENT: Editing a classroom: classroomId=[" + classroomId + "]")
-                roomSettingsScreen.classroomId = classroomId
+                roomSettingsScreen.screen().classroomId = classroomId
                 mainRootContainer.state = "CreateRoom"
             }
             // Unsaved edits live on in the library's model; a fresh download drops them as promised.
-            onExited: {
+            function onExited(changesDropped) {
                 if (changesDropped)
-                    homeScreen.orbethDownloadClassrooms = true
+                    homeScreen.screen().orbethDownloadClassrooms = true
                 mainRootContainer.state = "Home"
             }
         }
 
-        RouteScreen {
+        ScreenLoader {
             id: routeScreen
-            anchors.fill: parent
-            visible: false
-            onExited: mainRootContainer.state = "Home"
+            source: "Routing/RouteScreen.qml"
         }
 
-        SettingsScreen {
-            anchors.fill: parent
+        Connections {
+            target: routeScreen.item
+            function onExited() { mainRootContainer.state = "Home" }
+        }
+
+        ScreenLoader {
+            id: settingsScreen
+            source: "Settings/SettingsScreen.qml"
             visible: mainRootContainer.showSettings
             enabled: mainRootContainer.showSettings
-            onClosed: mainRootContainer.showSettings = false
+        }
+
+        Connections {
+            target: settingsScreen.item
+            function onClosed() { mainRootContainer.showSettings = false }
         }
 
         states: [
             State {
                 name: "Login"
                 PropertyChanges { target: loginScreen; visible: true }
-                StateChangeScript { script: loginScreen.enterScreen() }
+                StateChangeScript { script: loginScreen.screen().enterScreen() }
             },
             State {
                 name: "Home"
                 PropertyChanges { target: homeScreen; visible: true }
-                StateChangeScript { script: homeScreen.enterScreen() }
+                StateChangeScript { script: homeScreen.screen().enterScreen() }
             },
             State {
                 name: "CreateRoom"
                 PropertyChanges { target: roomSettingsScreen; visible: true }
-                StateChangeScript { script: roomSettingsScreen.enterScreen() }
+                StateChangeScript { script: roomSettingsScreen.screen().enterScreen() }
             },
             State {
                 name: "Create"
                 PropertyChanges { target: createScreen; visible: true }
-                StateChangeScript { script: createScreen.enterScreen() }
+                StateChangeScript { script: createScreen.screen().enterScreen() }
             },
             State {
                 name: "Route"
                 PropertyChanges { target: routeScreen; visible: true }
-                StateChangeScript { script: routeScreen.enterScreen() }
+                StateChangeScript { script: routeScreen.screen().enterScreen() }
             }
         ]
     }
