@@ -1,5 +1,4 @@
 import QtQuick 2.12
-import QtGraphicalEffects 1.12
 import Common 1.0
 import "Components"
 
@@ -70,17 +69,9 @@ Rectangle {
         height: Common.pixelHeight(20)
 
         Image {
-            id: arrowImage
             anchors.centerIn: parent
             sourceSize: Qt.size(20, 12)
             source: "qrc:///images/DropdownArrow.svg"
-            visible: false
-        }
-
-        ColorOverlay {
-            anchors.fill: arrowImage
-            source: arrowImage
-            color: "#9B9B9B"
         }
 
         MouseArea {
