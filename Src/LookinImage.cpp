@@ -14,9 +14,8 @@ void LookinImage::initialize()
 {
     if (initialized)
         shutdown();
-    auto* blank = new QPixmap(1920, 1080);
-    blank->fill(Qt::transparent);
-    setPixmap("clear", blank);
+    // The blank image is made when first asked for: filled, it holds 8 MB that start-up needn't touch.
+    setPixmap(blankId, nullptr);
     initialized = true;
 }
 
@@ -39,6 +38,11 @@ void LookinImage::setPixmap(const QString& id, QPixmap* pixmap)
 QPixmap LookinImage::pixmap(const QString& id) const
 {
     QPixmap* cached = cache.value(id);
+    if (!cached && id == blankId && cache.contains(blankId)) {
+        cached = new QPixmap(1920, 1080);
+        cached->fill(Qt::transparent);
+        cache[blankId] = cached;
+    }
     return cached ? *cached : emptyPixmap;
 }
 

@@ -17,7 +17,9 @@ public:
     QPixmap requestPixmap(const QString& id, QSize* size, const QSize& requestedSize) override;
 
 private:
-    QHash<QString, QPixmap*> cache;
+    static inline const QString blankId = QStringLiteral("clear");
+
+    mutable QHash<QString, QPixmap*> cache; // the blank image's entry stays null until asked for
     QPixmap emptyPixmap;
     bool initialized = false;
 };
