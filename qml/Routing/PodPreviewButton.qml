@@ -1,6 +1,5 @@
 import QtQuick 2.12
 import QtQuick.Controls 2.12
-import QtQuick.Shapes 1.12
 import Common 1.0
 
 // The eye on a block's corner that opens the live view of that block's pod; works from the keyboard too.
@@ -32,34 +31,12 @@ Rectangle {
     Keys.onReturnPressed: activated(true)
     Keys.onEnterPressed: activated(true)
 
-    // An eye: two arcs meeting at the corners, and a pupil.
-    Shape {
-        id: eye
-        readonly property real w: button.width * 0.62
-        readonly property real h: w * 0.6
+    Image {
         anchors.centerIn: parent
-        width: w
-        height: h
-        layer.enabled: true
-        layer.samples: 4
-
-        ShapePath {
-            strokeColor: "white"
-            strokeWidth: 1.5
-            fillColor: "transparent"
-            startX: 0
-            startY: eye.h / 2
-            PathQuad { x: eye.w; y: eye.h / 2; controlX: eye.w / 2; controlY: -eye.h / 2 }
-            PathQuad { x: 0; y: eye.h / 2; controlX: eye.w / 2; controlY: eye.h * 1.5 }
-        }
-    }
-
-    Rectangle {
-        anchors.centerIn: parent
-        width: eye.h * 0.55
+        width: button.width * 0.7
         height: width
-        radius: width / 2
-        color: "white"
+        sourceSize: Qt.size(width, height)
+        source: "qrc:///images/LiveView.svg"
     }
 
     MouseArea {
