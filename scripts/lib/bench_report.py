@@ -136,21 +136,23 @@ def routing_section(report, results):
     floor = results[0]["floorMs"]
     report.add("## Routing", "",
                f"Pods answer after {results[0]['latencyMs']} ms. libcurl is the app's transport for pod "
-               "calls; Qt's path is shown beside it.", "")
+               "calls and the goals are its; Qt's path is shown beside it for comparison.", "")
     rows = []
     raw_rows = []
     for transport, label in (("curl", "libcurl"), ("qt", "Qt")):
         if transport not in results[0]:
             continue
         runs = [result[transport] for result in results]
+        # The goals are the app's transport's; Qt's path is the comparison.
+        goal_of = (lambda goal: goal) if transport == "curl" else (lambda goal: None)
         rows.append((f"PATCH vs GET, one call at a time ({label})", f"GET {ms(median(runs, lambda r: r['getMs']))}",
                      f"PATCH {ms(median(runs, lambda r: r['patchMs']))}",
-                     median(runs, lambda r: r["patchMs"] / r["getMs"]), 1.1))
+                     median(runs, lambda r: r["patchMs"] / r["getMs"]), goal_of(1.1)))
         for pods, goal in ((10, None), (50, 1.5), (200, 3)):
             key = f"sessionStart{pods}"
             opened = median(runs, lambda r: r[key]["ms"])
             rows.append((f"Session open until all {pods} pods are connected ({label})", f"floor {ms(floor)}",
-                         ms(opened), median(runs, lambda r: r[key]["ms"] / floor), goal))
+                         ms(opened), median(runs, lambda r: r[key]["ms"] / floor), goal_of(goal)))
             raw_rows.append([f"{pods} pods ({label})", ms(median(runs, lambda r: r[key]["rawMs"])), ms(opened),
                              f"{median(runs, lambda r: r[key]['ms'] / r[key]['rawMs']):.2f}"])
         primary = runs[0]["primaryToAll"]
@@ -158,7 +160,7 @@ def routing_section(report, results):
                      f"floor {ms(primary['floorMs'])}",
                      ms(median(runs, lambda r: r["primaryToAll"]["ms"] - r["primaryToAll"]["waitMs"])),
                      median(runs, lambda r: (r["primaryToAll"]["ms"] - r["primaryToAll"]["waitMs"])
-                            / r["primaryToAll"]["floorMs"]), 3))
+                            / r["primaryToAll"]["floorMs"]), goal_of(3)))
     report.table(["Figure", "Anchor", "Measured", "Ratio", "Goal", ""], report.ratio_rows(rows))
 
     report.add("Session open against the same two rounds sent straight through a fresh "
