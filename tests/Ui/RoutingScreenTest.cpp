@@ -3,13 +3,13 @@
 #include "ClassroomLayoutModel.h"
 #include "Globals.h"
 #include "Settings/Settings.h"
+#include "SignInForm.h"
 #include "StateManager.h"
 #include "WindowDriver.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -37,17 +37,13 @@ class RoutingScreenTest : public QObject {
     AppFixture app { { "--config", TRELLION_DEMO_CONFIG } };
     std::unique_ptr<WindowDriver> ui;
     StateManager* state = nullptr;
-    QPointer<QQuickItem> emailField;
-    QPointer<QQuickItem> passwordField;
+    std::unique_ptr<SignInForm> form;
+    static inline const QString homeRoom = QStringLiteral("Studio 4");
 
-    bool homeShown() { return ui->waitForText("Studio 4", WindowDriver::Match::Exact, answerTimeoutMs); }
-
+    bool homeShown() { return ui->waitForText(homeRoom, WindowDriver::Match::Exact, answerTimeoutMs); }
     bool signInThroughForm(const QString& email, const QString& password)
     {
-        QSignalSpy succeeded(state, &StateManager::loginSuccess);
-        return ui->waitForText("Sign In") && ui->fillField(emailField, email)
-            && ui->fillField(passwordField, password) && ui->click(ui->waitForText("Login"))
-            && QTest::qWaitFor([&] { return !succeeded.isEmpty(); }, answerTimeoutMs) && homeShown();
+        return form->signIn(email, password, homeRoom);
     }
 
     // --- the plan ---
@@ -281,11 +277,8 @@ private slots:
         state = Globals::getInstance().stateManager();
         ui = std::make_unique<WindowDriver>();
         QVERIFY(ui->isReady());
-        QVERIFY(ui->waitForText("Sign In"));
-        QVERIFY(ui->click(ui->waitForText("Email")));
-        emailField = ui->window()->activeFocusItem();
-        QVERIFY(ui->click(ui->waitForText("Password")));
-        passwordField = ui->window()->activeFocusItem();
+        form = std::make_unique<SignInForm>(*ui);
+        QVERIFY(form->findFields());
         QVERIFY(signInThroughForm(AppFixture::editorEmail, AppFixture::editorPassword));
 
         // The room asks for the password on exit whatever the demo data says.

@@ -3,13 +3,13 @@
 #include "Globals.h"
 #include "NetworkManager.h"
 #include "Settings/Settings.h"
+#include "SignInForm.h"
 #include "StateManager.h"
 #include "WindowDriver.h"
 
 #include <QLineF>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -28,17 +28,13 @@ class SignInAndLibraryTest : public QObject {
     AppFixture app { { "--config", TRELLION_DEMO_CONFIG } };
     std::unique_ptr<WindowDriver> ui;
     StateManager* state = nullptr;
-    QPointer<QQuickItem> emailField;
-    QPointer<QQuickItem> passwordField;
+    std::unique_ptr<SignInForm> form;
+    static inline const QString homeRoom = QStringLiteral("Studio 4");
 
-    bool homeShown() { return ui->waitForText("Studio 4", WindowDriver::Match::Exact, answerTimeoutMs); }
-
+    bool homeShown() { return ui->waitForText(homeRoom, WindowDriver::Match::Exact, answerTimeoutMs); }
     bool signInThroughForm(const QString& email, const QString& password)
     {
-        QSignalSpy succeeded(state, &StateManager::loginSuccess);
-        return ui->fillField(emailField, email) && ui->fillField(passwordField, password)
-            && ui->click(ui->waitForText("Login"))
-            && QTest::qWaitFor([&] { return !succeeded.isEmpty(); }, answerTimeoutMs) && homeShown();
+        return form->signIn(email, password, homeRoom);
     }
 
     bool openUserMenu()
@@ -141,18 +137,15 @@ private slots:
         QVERIFY(ui->waitForText("Sign In"));
         QVERIFY(ui->saveScreenshot("login"));
 
-        QVERIFY(ui->click(ui->waitForText("Email")));
-        emailField = ui->window()->activeFocusItem();
-        QVERIFY(ui->click(ui->waitForText("Password")));
-        passwordField = ui->window()->activeFocusItem();
-        QVERIFY(emailField && passwordField && emailField != passwordField);
+        form = std::make_unique<SignInForm>(*ui);
+        QVERIFY(form->findFields());
     }
 
     void wrongPasswordShowsTheReason()
     {
         QSignalSpy failed(state, &StateManager::loginFailure);
-        QVERIFY(ui->fillField(emailField, AppFixture::editorEmail));
-        QVERIFY(ui->fillField(passwordField, "not-the-password"));
+        QVERIFY(ui->fillField(form->emailField(), AppFixture::editorEmail));
+        QVERIFY(ui->fillField(form->passwordField(), "not-the-password"));
         QVERIFY(ui->click(ui->itemWithText("Login")));
         QVERIFY(
             ui->waitForText("Invalid email or password.", WindowDriver::Match::Contains, answerTimeoutMs));
@@ -166,7 +159,7 @@ private slots:
     {
         QVERIFY(app.simulator.clearRequests());
         QSignalSpy succeeded(state, &StateManager::loginSuccess);
-        QVERIFY(ui->fillField(passwordField, AppFixture::editorPassword));
+        QVERIFY(ui->fillField(form->passwordField(), AppFixture::editorPassword));
         QVERIFY(ui->click(ui->itemWithText("Login"), 2));
         QVERIFY(QTest::qWaitFor([&] { return !succeeded.isEmpty(); }, answerTimeoutMs));
         QVERIFY(homeShown());
