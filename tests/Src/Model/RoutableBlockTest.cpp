@@ -56,26 +56,6 @@ class RoutableBlockTest : public QObject {
 private slots:
     void initTestCase() { ModelTest::startApplication(); }
 
-    // A connect answered without a guid left a connection no disconnect can name: the source's
-    // last route ends it with a terminate instead.
-    void unnamedConnectionEndsWithTheLastRoute()
-    {
-        Pod pod;
-        QObject session;
-        TeamBlock source(0), sink(1), other(2);
-        open(source, pod);
-        pod.setReply("POST", api + "/connections", { 200, "{}" });
-        RouteLine* unnamed = route(source, sink, &session);
-        QVERIFY(QSignalSpy(unnamed, &RouteLine::isConnectionAliveChanged).wait(3000));
-        pod.setReply("POST", api + "/connections", { 200, R"({"guid": "g-7"})" });
-        RouteLine* alive = route(source, other, &session);
-        QTRY_VERIFY(alive->isConnectionAlive());
-
-        source.removeOutgoingRoute(unnamed->lineIndex());
-        source.removeOutgoingRoute(alive->lineIndex());
-        QTRY_COMPARE(pod.calls().filter("DELETE"), QStringList { "DELETE " + api + "/connections" });
-    }
-
     void settersCompareExactly()
     {
         TeamBlock team(0);
@@ -228,6 +208,26 @@ private slots:
         QCOMPARE(sink.incomingRoutes().size(), 1);
         QCOMPARE(podCallsBuilt(), built);
         QVERIFY(log.isEmpty());
+    }
+
+    // A connect answered without a guid left a connection no disconnect can name: the source's
+    // last route ends it with a terminate instead.
+    void unnamedConnectionEndsWithTheLastRoute()
+    {
+        Pod pod;
+        QObject session;
+        TeamBlock source(0), sink(1), other(2);
+        open(source, pod);
+        pod.setReply("POST", api + "/connections", { 200, "{}" });
+        RouteLine* unnamed = route(source, sink, &session);
+        QVERIFY(QSignalSpy(unnamed, &RouteLine::isConnectionAliveChanged).wait(3000));
+        pod.setReply("POST", api + "/connections", { 200, R"({"guid": "g-7"})" });
+        RouteLine* alive = route(source, other, &session);
+        QTRY_VERIFY(alive->isConnectionAlive());
+
+        source.removeOutgoingRoute(unnamed->lineIndex());
+        source.removeOutgoingRoute(alive->lineIndex());
+        QTRY_COMPARE(pod.calls().filter("DELETE"), QStringList { "DELETE " + api + "/connections" });
     }
 
     void disconnectOnlyAliveLines()
