@@ -41,10 +41,6 @@ class RoutingScreenTest : public QObject {
     static inline const QString homeRoom = QStringLiteral("Studio 4");
 
     bool homeShown() { return ui->waitForText(homeRoom, WindowDriver::Match::Exact, answerTimeoutMs); }
-    bool signInThroughForm(const QString& email, const QString& password)
-    {
-        return form->signIn(email, password, homeRoom);
-    }
 
     // --- the plan ---
 
@@ -279,7 +275,7 @@ private slots:
         QVERIFY(ui->isReady());
         form = std::make_unique<SignInForm>(*ui);
         QVERIFY(form->findFields());
-        QVERIFY(signInThroughForm(AppFixture::editorEmail, AppFixture::editorPassword));
+        QVERIFY(form->signIn(AppFixture::editorEmail, AppFixture::editorPassword, homeRoom));
 
         // The room asks for the password on exit whatever the demo data says.
         ClassroomLayoutModel* room = Globals::getInstance().classroomLayoutManager()->classroomLayout(roomId);
@@ -534,7 +530,7 @@ private slots:
     {
         QVERIFY(ui->click(ui->waitForImage("DropdownArrow.svg")));
         QVERIFY(ui->click(ui->waitForText("Logout")));
-        QVERIFY(signInThroughForm(AppFixture::viewerEmail, AppFixture::viewerPassword));
+        QVERIFY(form->signIn(AppFixture::viewerEmail, AppFixture::viewerPassword, homeRoom));
         QVERIFY(!state->canUserEdit());
         QTRY_VERIFY_WITH_TIMEOUT(state->isScreenkeyEnabled(), answerTimeoutMs); // asked after signing in
 

@@ -32,10 +32,6 @@ class SignInAndLibraryTest : public QObject {
     static inline const QString homeRoom = QStringLiteral("Studio 4");
 
     bool homeShown() { return ui->waitForText(homeRoom, WindowDriver::Match::Exact, answerTimeoutMs); }
-    bool signInThroughForm(const QString& email, const QString& password)
-    {
-        return form->signIn(email, password, homeRoom);
-    }
 
     bool openUserMenu()
     {
@@ -276,7 +272,7 @@ private slots:
 
     void signOutWithPasswordSetting()
     {
-        QVERIFY(signInThroughForm(AppFixture::editorEmail, AppFixture::editorPassword));
+        QVERIFY(form->signIn(AppFixture::editorEmail, AppFixture::editorPassword, homeRoom));
         Settings* settings = Globals::getInstance().settings();
         QVERIFY(!settings->doesRequirePasswordLogout());
         QVERIFY(openSettings());
@@ -311,7 +307,7 @@ private slots:
 
     void viewerSeesNoClassroomMenus()
     {
-        QVERIFY(signInThroughForm(AppFixture::viewerEmail, AppFixture::viewerPassword));
+        QVERIFY(form->signIn(AppFixture::viewerEmail, AppFixture::viewerPassword, homeRoom));
         QVERIFY(ui->itemWithText("Lecture Lab") && ui->itemWithText("Annex 7"));
         QVERIFY(ui->imagesWithSource("ThreeDotMenu.svg").isEmpty());
         QVERIFY(ui->saveScreenshot("home-viewer"));
