@@ -15,7 +15,7 @@ TRELLION_PACKAGES=(
 ensure_packages() {
     local wanted=("${TRELLION_PACKAGES[@]}" "$@") missing=() package installed
     # One query for all of them: this runs before every demo start.
-    installed=" $(dpkg-query -W -f='${Package}:${Status} ' "${wanted[@]}" 2>/dev/null) "
+    installed=" $(dpkg-query -W -f='${Package}:${Status} ' "${wanted[@]}" 2>/dev/null || true) "
     for package in "${wanted[@]}"; do
         [[ $installed == *" $package:install ok installed "* ]] || missing+=("$package")
     done
