@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 
 class QCommandLineParser;
@@ -13,9 +14,20 @@ struct Deployment {
     QString analyticsUrl;
     QString analyticsToken;
 
+    // Addresses refused as insecure, each left unset: the setting's line naming it and why,
+    // by its environment variable.
+    QMap<QString, QString> refusals;
+
     static Deployment& current();
 
     static void addOptions(QCommandLineParser& parser);
-    // Environment variables first, then the options the parser has seen.
+    // Environment variables first, then the options the parser has seen; then refuses
+    // every address that would carry credentials in clear text.
     void apply(const QCommandLineParser& parser);
+
+    // Why this address may not carry credentials, or an empty text when it may:
+    // https anywhere, plain http to this machine only, never user information.
+    static QString insecurity(const QString& url);
+    // Whether the sign-in and the cloud calls have addresses that are not refused.
+    bool isCloudSecure() const;
 };

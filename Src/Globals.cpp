@@ -1,6 +1,7 @@
 #include "Globals.h"
 
 #include "ClassroomLayoutManager.h"
+#include "Deployment.h"
 #include "Logger.h"
 #include "LookinImage.h"
 #include "MixpanelManager.h"
@@ -34,6 +35,8 @@ void Globals::initialize()
 
     SetupLogger();
     LOG_INFO("Trellion Version: {}", QCoreApplication::applicationVersion());
+    for (const QString& refusal : Deployment::current().refusals)
+        LOG_ERROR("{}", refusal);
 
     m_mixpanelManager = new MixpanelManager();
     m_networkManager = new NetworkManager();

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QSslSocket>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -30,6 +31,12 @@ int main(int argc, char* argv[])
         QSslSocket::sslLibraryVersionString());
 
     if (parser.isSet(selfTest)) {
+        // A refused deployment value is a packaging fault the self-test must catch.
+        const QStringList refusals = Deployment::current().refusals.values();
+        if (!refusals.isEmpty()) {
+            fprintf(stderr, "%s\n", qPrintable(refusals.join('\n')));
+            return 1;
+        }
         QTimer::singleShot(250, &app, [] {
             QCoreApplication::exit(Globals::getInstance().stateManager()->isInterfaceLoaded() ? 0 : 1);
         });

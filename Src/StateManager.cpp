@@ -34,7 +34,6 @@ NetworkManager* network()
     return Globals::getInstance().networkManager();
 }
 
-
 // The payload is Base64; the URL-safe alphabet is accepted too, since tokens come in both.
 QJsonObject tokenPayload(const QString& piece)
 {
@@ -121,6 +120,11 @@ void StateManager::setCanUserEdit(bool newValue)
 void StateManager::performLogin(const QString& user, const QString& password, bool shouldRememberUser)
 {
     LOG_INFO("EVENT: Logging in");
+    if (!Deployment::current().isCloudSecure()) {
+        LOG_ERROR("Login failure: the service address was refused as insecure");
+        emit loginFailure("The service address is not secure.\nPlease contact your Trellion Admin.");
+        return;
+    }
     whenFinished(network()->orbethLogin(user, password), this,
         [this, user, shouldRememberUser](const HttpResponse& response) {
             if (response.httpCode == 200) {

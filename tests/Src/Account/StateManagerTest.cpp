@@ -83,6 +83,15 @@ private slots:
         QVERIFY(app.simulator.clearFaults());
         QVERIFY(!Globals::getInstance().networkManager()->isLoggedIn());
 
+        // An address refused as insecure is never tried: the credentials stay here.
+        Deployment::current().refusals.insert("TRELLION_AUTH_URL", "refused");
+        QCOMPARE(failureOf([&] {
+            state->performLogin(AppFixture::editorEmail, AppFixture::editorPassword, false);
+        }),
+            QString("The service address is not secure.\nPlease contact your Trellion Admin."));
+        Deployment::current().refusals.clear();
+        QVERIFY(!Globals::getInstance().networkManager()->isLoggedIn());
+
         // The password never reaches the log.
         for (const QString& line : LogFile::messages())
             QVERIFY(!line.contains(AppFixture::editorPassword) && !line.contains("wrong"));
