@@ -451,6 +451,8 @@ private slots:
 
         TeamBlock* source = teamNamed("Team 1");
         TeamBlock* sink = teamNamed("Team 2");
+        // A block takes routes once its pod accepted the configure.
+        QTRY_VERIFY_WITH_TIMEOUT(source->isConnected() && sink->isConnected(), answerTimeoutMs);
         QVERIFY(ui->drag(viewOf(source), viewOf(sink)));
         QTRY_VERIFY(sink->isBeingSinkedInto());
         QCOMPARE(sink->colorOfRoutingSource(), source->displayColor());
