@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034  # the lists are used by the scripts that source this file
 # Installs the Debian packages the build, the tests and the demo need.
 # Usage: source this file, then `ensure_packages [extra packages…]`.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2016  # the stand-ins expand their own variables
 # Runs ensure_packages with stand-ins for dpkg-query, apt-get and id, on a machine that has none,
 # some or all of the packages. On a bare machine dpkg-query fails, which must not end the set-up.
 # Usage: ensure-packages-test.sh PACKAGES_SH
