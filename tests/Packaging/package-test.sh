@@ -48,7 +48,7 @@ expect_files "$app" bin/trellion share/man/man1/trellion.1.gz \
     share/doc/trellion/Trellion-managed.conf.example share/doc/trellion/copyright share/doc/trellion/changelog.gz
 expect_files "$sim" bin/trellion-sim bin/trellion-demo share/man/man1/trellion-sim.1.gz \
     share/trellion-sim/demo/config.json share/trellion-sim/demo/classrooms.json \
-    share/doc/trellion-sim/copyright share/doc/trellion-sim/changelog.gz
+    share/man/man1/trellion-demo.1.gz share/doc/trellion-sim/copyright share/doc/trellion-sim/changelog.gz
 
 lintian --fail-on error "$app" "$sim" >"$scratch/lintian.log" 2>&1 \
     || fail "lintian: $(cat "$scratch/lintian.log")"
