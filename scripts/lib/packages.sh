@@ -2,14 +2,15 @@
 # Installs the Debian packages the build, the tests and the demo need.
 # Usage: source this file, then `ensure_packages [extra packages…]`.
 
-# The QML modules the app loads, one list for this set-up and the Debian package's dependencies.
-mapfile -t TRELLION_QML_MODULES <"$(dirname "${BASH_SOURCE[0]}")/../../packaging/qml-modules.list"
+# The QML modules and Qt plugins the app loads without linking them, one list for this set-up and
+# the Debian package's dependencies.
+mapfile -t TRELLION_LOADED_MODULES <"$(dirname "${BASH_SOURCE[0]}")/../../packaging/loaded-modules.list"
 
 # Building and running the app and the simulator.
 TRELLION_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev libqt5svg5-dev
-    "${TRELLION_QML_MODULES[@]}"
+    "${TRELLION_LOADED_MODULES[@]}"
     libspdlog-dev libfmt-dev libcpp-httplib-dev libcurl4-openssl-dev
 )
 

@@ -9,7 +9,7 @@ trap 'rm -rf "$scratch"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" || { cat "$scratch/cpack.log"; exit 1; }
+cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; exit 1; }
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 app="$scratch/out/trellion_${version}_amd64.deb"
 sim="$scratch/out/trellion-sim_${version}_amd64.deb"
@@ -28,7 +28,7 @@ expect_field "$app" Depends "*libqt5quick5*"
 expect_field "$sim" Depends "*libqt5gui5*"
 while read -r module; do
     expect_field "$app" Depends "*$module*"
-done <"$source/packaging/qml-modules.list"
+done <"$source/packaging/loaded-modules.list"
 
 # expect_files DEB PATH…: the package holds every PATH, and nothing outside /usr.
 expect_files() {
