@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
 
     QCommandLineParser parser;
+    parser.setApplicationDescription("Routes the screens of a classroom's team tables to its displays.");
     parser.addHelpOption();
     const QCommandLineOption selfTest("self-test", "Start fully, load the interface, then quit.");
     parser.addOption(selfTest);

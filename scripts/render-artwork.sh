@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Re-renders every PNG under images/ from its SVG source under artwork/ (same relative path).
+# Re-renders every PNG under images/ from its SVG source under artwork/ (same relative path), and
+# the desktop icon's PNGs under packaging/icons/ from the SVG beside them.
 # The PNGs are kept in the repository, so building the app needs no renderer; run this after
 # changing a source and keep the PNGs it writes.
 #
@@ -58,7 +59,6 @@ command -v rsvg-convert >/dev/null || { echo "rsvg-convert not found (apt-get in
 
 check=false
 [[ "${1:-}" == "--check" ]] && check=true
-out_root=images
 if $check; then
     out_root="$(mktemp -d)"
     trap 'rm -rf "$out_root"' EXIT
@@ -81,19 +81,31 @@ for icon in DisplayYellow ProjectorYellow PrimaryFlatScreen; do
 done
 
 count=0
+# render SOURCE WIDTHxHEIGHT PNG: writes PNG, or with --check compares a scratch rendering with it.
+render() {
+    local out=$3
+    $check && out="$out_root/$3"
+    mkdir -p "$(dirname "$out")"
+    rsvg-convert --width "${2%x*}" --height "${2#*x}" --format png --output "$out" "$1"
+    if $check && ! cmp -s "$out" "$3"; then
+        echo "differs from its source: $3" >&2
+        status=1
+    fi
+    count=$((count + 1))
+}
+
 while read -r name size; do
     [[ -z "$name" ]] && continue
     src="artwork/$name.svg"
     [[ -f "$src" ]] || { echo "missing source $src" >&2; status=1; continue; }
-    out="$out_root/$name.png"
-    mkdir -p "$(dirname "$out")"
-    rsvg-convert --width "${size%x*}" --height "${size#*x}" --format png --output "$out" "$src"
-    if $check && ! cmp -s "$out" "images/$name.png"; then
-        echo "differs from its source: images/$name.png" >&2
-        status=1
-    fi
-    count=$((count + 1))
+    render "$src" "$size" "images/$name.png"
 done <<<"$sizes"
+
+# The desktop icon, at the sizes the menu's icon theme asks for.
+icon=packaging/icons/example.norvane.Trellion
+for size in 48 128 256; do
+    render "$icon.svg" "${size}x$size" "$icon-$size.png"
+done
 
 if [[ $status -eq 0 ]]; then
     $check && echo "all $count PNGs match their sources" || echo "rendered $count PNGs"

@@ -4,7 +4,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/lib/packages.sh"
 
-ensure_packages
+ensure_packages "${TRELLION_TEST_PACKAGES[@]}" "${TRELLION_PACKAGING_PACKAGES[@]}"
 build_trellion
 cd "${TRELLION_BUILD_DIR:-$root/build}"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 300

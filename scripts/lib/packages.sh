@@ -1,16 +1,27 @@
+# shellcheck shell=bash disable=SC2034  # the lists are used by the scripts that source this file
 # Installs the Debian packages the build, the tests and the demo need.
 # Usage: source this file, then `ensure_packages [extra packages…]`.
 
+# The QML modules and Qt plugins the app loads without linking them, one list for this set-up and
+# the Debian package's dependencies.
+mapfile -t TRELLION_LOADED_MODULES <"$(dirname "${BASH_SOURCE[0]}")/../../packaging/loaded-modules.list"
+
+# Building and running the app and the simulator.
 TRELLION_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev libqt5svg5-dev
-    qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
-    qml-module-qtquick-window2 qml-module-qtquick-shapes qml-module-qtgraphicaleffects
-    qml-module-qtquick-templates2 qml-module-qttest
+    "${TRELLION_LOADED_MODULES[@]}"
     libspdlog-dev libfmt-dev libcpp-httplib-dev libcurl4-openssl-dev
-    nginx-light
+)
+
+# Running the tests, besides.
+TRELLION_TEST_PACKAGES=(
+    qml-module-qttest nginx-light
     xvfb xauth libgl1-mesa-dri
 )
+
+# Building the Debian packages and checking them.
+TRELLION_PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 
 ensure_packages() {
     local wanted=("${TRELLION_PACKAGES[@]}" "$@") missing=() package installed
