@@ -80,15 +80,26 @@ void CurlMulti::remove(CURL* easy)
         return;
     curl_multi_remove_handle(multi, easy);
     if (closeWhenIdle && running.empty())
-        closeIdleConnections();
+        dropConnections();
 }
 
 void CurlMulti::closeIdleConnections()
 {
-    closeWhenIdle = !running.empty();
-    if (closeWhenIdle)
-        return;
+    closeWhenIdle = true;
+    // Calls sent in the same breath (a session's last ones) start first and are waited for.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (closeWhenIdle && running.empty())
+                dropConnections();
+        },
+        Qt::QueuedConnection);
+}
+
+void CurlMulti::dropConnections()
+{
     // Only the pool is left, and no socket is watched any more: a fresh multi handle drops it.
+    closeWhenIdle = false;
     timer.stop();
     curl_multi_cleanup(multi);
     open();

@@ -28,7 +28,7 @@ public:
     void add(CURL* easy, std::function<void(CURLcode)> done);
     // Stops `easy` at once; a connection in the middle of a transfer is closed, not reused.
     void remove(CURL* easy);
-    // Closes the kept-alive connections, at once or when the last transfer ends.
+    // Closes the kept-alive connections once the transfers running or started right after are done.
     void closeIdleConnections();
 
 private:
@@ -40,6 +40,7 @@ private:
     void watch(curl_socket_t socket, int what, Watch* existing);
     void deliverFinished();
     void open();
+    void dropConnections();
 
     CURLM* multi;
     bool closeWhenIdle = false;
