@@ -1,5 +1,7 @@
 #include "ReplyDeadlines.h"
 
+#include <QNetworkReply>
+
 ReplyDeadlines::ReplyDeadlines(QObject* parent)
     : QObject(parent)
 {
@@ -12,6 +14,9 @@ ReplyDeadlines::ReplyDeadlines(QObject* parent)
 void ReplyDeadlines::watch(QNetworkReply* reply, int timeoutMs)
 {
     forget(reply);
+    // One that finished on the spot has been forgotten already and may be gone soon.
+    if (reply->isFinished())
+        return;
     const bool earliest = deadlines.empty() || clock.elapsed() + timeoutMs < deadlines.begin()->first;
     deadlineOf.insert(reply, deadlines.emplace(clock.elapsed() + timeoutMs, reply));
     if (earliest)

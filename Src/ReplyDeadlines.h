@@ -15,6 +15,7 @@ class ReplyDeadlines : public QObject {
 public:
     explicit ReplyDeadlines(QObject* parent = nullptr);
 
+    // A reply must be forgotten when it finishes, before it is deleted.
     void watch(QNetworkReply* reply, int timeoutMs);
     void forget(QNetworkReply* reply);
     int watchedCount() const { return deadlineOf.size(); }
