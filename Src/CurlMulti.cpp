@@ -7,6 +7,8 @@ namespace {
 
 // A classroom's pods with room to spare: past this, curl closes the longest-idle connection.
 constexpr long connectionCacheSize = 512;
+// Enough for the calls of a large classroom's round without holding much memory when idle.
+constexpr size_t spareHandleLimit = 256;
 
 } // namespace
 
@@ -20,6 +22,13 @@ CurlMulti::CurlMulti(QObject* parent)
 {
     static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
     Q_UNUSED(initialised)
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+    open();
+}
+
+void CurlMulti::open()
+{
     multi = curl_multi_init();
     curl_multi_setopt(multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::onSocket);
     curl_multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
@@ -27,8 +36,6 @@ CurlMulti::CurlMulti(QObject* parent)
     curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
     curl_multi_setopt(multi, CURLMOPT_MAX_HOST_CONNECTIONS, maxConnectionsPerHost);
     curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, connectionCacheSize);
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
 }
 
 CurlMulti::~CurlMulti()
@@ -37,6 +44,28 @@ CurlMulti::~CurlMulti()
     for (const auto& transfer : running)
         curl_multi_remove_handle(multi, transfer.first);
     curl_multi_cleanup(multi);
+    for (CURL* easy : spareHandles)
+        curl_easy_cleanup(easy);
+}
+
+CURL* CurlMulti::takeHandle()
+{
+    if (spareHandles.empty())
+        return curl_easy_init();
+    CURL* easy = spareHandles.back();
+    spareHandles.pop_back();
+    return easy;
+}
+
+void CurlMulti::recycle(CURL* easy)
+{
+    remove(easy);
+    if (spareHandles.size() >= spareHandleLimit) {
+        curl_easy_cleanup(easy);
+        return;
+    }
+    curl_easy_reset(easy);
+    spareHandles.push_back(easy);
 }
 
 void CurlMulti::add(CURL* easy, std::function<void(CURLcode)> done)
@@ -47,8 +76,33 @@ void CurlMulti::add(CURL* easy, std::function<void(CURLcode)> done)
 
 void CurlMulti::remove(CURL* easy)
 {
-    if (running.erase(easy))
-        curl_multi_remove_handle(multi, easy);
+    if (!running.erase(easy))
+        return;
+    curl_multi_remove_handle(multi, easy);
+    if (closeWhenIdle && running.empty())
+        dropConnections();
+}
+
+void CurlMulti::closeIdleConnections()
+{
+    closeWhenIdle = true;
+    // Calls sent in the same breath (a session's last ones) start first and are waited for.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (closeWhenIdle && running.empty())
+                dropConnections();
+        },
+        Qt::QueuedConnection);
+}
+
+void CurlMulti::dropConnections()
+{
+    // Only the pool is left, and no socket is watched any more: a fresh multi handle drops it.
+    closeWhenIdle = false;
+    timer.stop();
+    curl_multi_cleanup(multi);
+    open();
 }
 
 int CurlMulti::onSocket(CURL*, curl_socket_t socket, int what, void* self, void* watch)
@@ -70,6 +124,9 @@ int CurlMulti::onTimer(CURLM*, long timeoutMs, void* self)
 
 void CurlMulti::watch(curl_socket_t socket, int what, Watch* existing)
 {
+    // A cached connection closed by curl was not watched.
+    if (!existing && what == CURL_POLL_REMOVE)
+        return;
     Watch* watch = existing;
     if (!watch) {
         watch = new Watch;

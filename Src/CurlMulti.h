@@ -5,6 +5,7 @@
 #include <curl/curl.h>
 #include <functional>
 #include <map>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -19,10 +20,16 @@ public:
     explicit CurlMulti(QObject* parent = nullptr);
     ~CurlMulti() override;
 
+    // A handle with curl's defaults, reused from an earlier transfer when one is spare.
+    CURL* takeHandle();
+    // Stops `easy` as remove() does and keeps it for a later transfer.
+    void recycle(CURL* easy);
     // Starts `easy`; `done` runs once with curl's result, from the event loop, unless removed first.
     void add(CURL* easy, std::function<void(CURLcode)> done);
     // Stops `easy` at once; a connection in the middle of a transfer is closed, not reused.
     void remove(CURL* easy);
+    // Closes the kept-alive connections once the transfers running or started right after are done.
+    void closeIdleConnections();
 
 private:
     struct Watch;
@@ -32,8 +39,12 @@ private:
     void act(curl_socket_t socket, int events);
     void watch(curl_socket_t socket, int what, Watch* existing);
     void deliverFinished();
+    void open();
+    void dropConnections();
 
     CURLM* multi;
+    bool closeWhenIdle = false;
+    std::vector<CURL*> spareHandles;
     QTimer timer;
     std::map<CURL*, std::function<void(CURLcode)>> running;
 };

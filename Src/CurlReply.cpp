@@ -78,7 +78,7 @@ CurlReply::CurlReply(CurlMulti* multi, QNetworkAccessManager::Operation operatio
     const QNetworkRequest& request, const QByteArray& body, QObject* parent)
     : QNetworkReply(parent)
     , multi(multi)
-    , easy(curl_easy_init())
+    , easy(multi->takeHandle())
     , body(body)
 {
     setRequest(request);
@@ -116,8 +116,9 @@ CurlReply::CurlReply(CurlMulti* multi, QNetworkAccessManager::Operation operatio
 CurlReply::~CurlReply()
 {
     if (multi)
-        multi->remove(easy);
-    curl_easy_cleanup(easy);
+        multi->recycle(easy);
+    else
+        curl_easy_cleanup(easy);
     curl_slist_free_all(headers);
 }
 

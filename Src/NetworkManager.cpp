@@ -5,13 +5,13 @@
 #include "Logger.h"
 #include "LookinImage.h"
 #include "PodAccessManager.h"
+#include "ReplyDeadlines.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QNetworkReply>
 #include <QPixmap>
-#include <QTimer>
 
 namespace {
 
@@ -37,6 +37,7 @@ QString baseUrl(const QString& url, const char* setting)
 NetworkManager::NetworkManager(QObject* parent)
     : QObject(parent)
     , accessManager(new PodAccessManager(this))
+    , deadlines(new ReplyDeadlines(this))
     , authServiceUrl(Deployment::current().authUrl)
     , backendServiceUrl(Deployment::current().backendUrl)
 {
@@ -47,6 +48,11 @@ NetworkManager::NetworkManager(QObject* parent)
     podSslConfiguration.setProtocol(QSsl::TlsV1_0);
 
     connect(accessManager, &QNetworkAccessManager::finished, this, &NetworkManager::networkReplyFinished);
+    connect(deadlines, &ReplyDeadlines::expired, this, [](QNetworkReply* reply) {
+        LOG_WARNING("Timing out request: request=[{}]",
+            reply->property(requestProperty).value<HttpRequest*>()->toString());
+        reply->abort();
+    });
     connect(this, &NetworkManager::issueNextPodRequest, this, &NetworkManager::issueQueuedPodApiRequest);
 }
 
@@ -81,6 +87,8 @@ void NetworkManager::abortAllPodConnections()
     for (HttpRequest* request : qAsConst(podRequestQueue))
         request->deleteLater();
     podRequestQueue.clear();
+    // Pods close idle connections soon; let ours go now, not on the next session's first call.
+    accessManager->closeIdleConnections();
 }
 
 void NetworkManager::issueQueuedPodApiRequest()
@@ -123,12 +131,7 @@ QNetworkReply* NetworkManager::send(HttpRequest* request, int timeoutMs)
         ? accessManager->sendCustomRequest(request->networkRequest, verb)
         : accessManager->sendCustomRequest(request->networkRequest, verb, request->body);
     reply->setProperty(requestProperty, QVariant::fromValue(request));
-    QTimer::singleShot(timeoutMs, Qt::PreciseTimer, reply, [reply, request] {
-        if (!reply->isRunning())
-            return;
-        LOG_WARNING("Timing out request: request=[{}]", request->toString());
-        reply->abort();
-    });
+    deadlines->watch(reply, timeoutMs);
     return reply;
 }
 
@@ -136,6 +139,7 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
 {
     if (!reply)
         return;
+    deadlines->forget(reply);
     const int httpCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     auto* request = reply->property(requestProperty).value<HttpRequest*>();
     if (!request) {

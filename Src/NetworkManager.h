@@ -8,6 +8,7 @@
 #include <QSslConfiguration>
 
 class PodAccessManager;
+class ReplyDeadlines;
 class QNetworkReply;
 
 // The one request engine. Pod calls wait in a FIFO queue that is drained up to
@@ -90,6 +91,7 @@ private:
     void storeSnapshot(QNetworkReply* reply);
 
     PodAccessManager* accessManager;
+    ReplyDeadlines* deadlines;
     QString authServiceUrl;
     QString backendServiceUrl;
     const QString podApiUrl = QStringLiteral("http://%1/api/v2/content/activerouting");

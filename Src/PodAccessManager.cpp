@@ -34,6 +34,11 @@ PodAccessManager::PodAccessManager(QObject* parent)
 {
 }
 
+void PodAccessManager::closeIdleConnections()
+{
+    curl->closeIdleConnections();
+}
+
 QNetworkReply* PodAccessManager::createRequest(
     Operation operation, const QNetworkRequest& request, QIODevice* body)
 {

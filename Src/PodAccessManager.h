@@ -20,6 +20,8 @@ public:
 
     // Off, every request takes Qt's path: what benchmarks and tests compare against.
     void setCurlEnabled(bool enabled) { curlEnabled = enabled; }
+    // Lets the pods' kept-alive connections go (once the calls in flight are done).
+    void closeIdleConnections();
 
 protected:
     QNetworkReply* createRequest(

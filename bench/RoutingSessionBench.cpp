@@ -1,8 +1,11 @@
 // Routing against simulated pods with 20 ms of latency each: how close a PATCH round comes to a GET
 // round, the session start to its floor of two round trips and primary-to-all to its floor, first
 // with every pod call on Qt's path, then with every pod call on the app's own transport
-// (TRELLION_BENCH_TRANSPORT=qt or curl runs only one); then what route churn costs.
+// (TRELLION_BENCH_TRANSPORT=qt or curl runs only one); then a session's opening against the same
+// calls sent by a bare libcurl client (bare_open_bench), the two alternating; then what route churn costs.
+// Usage: routing_session_bench [--alternations N]
 #include "AppFixture.h"
+#include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
 #include "ClassroomPrimaryDisplay.h"
 #include "Globals.h"
@@ -11,6 +14,7 @@
 #include "RoutingSession.h"
 #include "TeamBlock.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -18,6 +22,8 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProcess>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -29,6 +35,8 @@ namespace {
 constexpr int latencyMs = 20;
 constexpr int floorMs = 2 * latencyMs; // versions, then configures
 constexpr int connectionsPerPod = 6;
+// Longer than the simulated pods keep an idle connection: every opening starts from closed ones.
+constexpr int pauseBetweenOpeningsMs = 2500;
 
 // Runs the event loop until `done` holds, checking every millisecond: QTest's waits
 // sleep between checks and would add their naps to every figure.
@@ -167,6 +175,119 @@ double sessionStartMs(AppFixture& app, const QString& classroomId)
     return elapsed;
 }
 
+// Clock ticks of CPU time: the machine's busy and total, and those of this process, its waited-for
+// children and the simulator, so that what other processes used can be told apart.
+struct CpuTicks {
+    double machineBusy = 0;
+    double machineTotal = 0;
+    double ours = 0;
+};
+
+QList<QByteArray> statFields(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray line = file.readLine();
+    // The command name in parentheses may hold spaces; the fields after it are counted from state on.
+    return line.mid(line.lastIndexOf(')') + 2).simplified().split(' ');
+}
+
+CpuTicks cpuTicks(qint64 simulatorPid)
+{
+    CpuTicks ticks;
+    QFile stat("/proc/stat");
+    stat.open(QIODevice::ReadOnly);
+    const QList<QByteArray> machine
+        = stat.readLine().simplified().split(' '); // cpu user nice system idle iowait …
+    // Guest time is counted in user time already.
+    for (int field = 1; field <= 8 && field < machine.size(); ++field)
+        ticks.machineTotal += machine[field].toDouble();
+    ticks.machineBusy = ticks.machineTotal - machine.value(4).toDouble() - machine.value(5).toDouble();
+    // utime, stime, cutime and cstime are the 14th to 17th fields, counted from the pid.
+    const QList<QByteArray> self = statFields("/proc/self/stat");
+    const QList<QByteArray> simulator = statFields(QString("/proc/%1/stat").arg(simulatorPid));
+    for (int field = 11; field <= 14; ++field)
+        ticks.ours += self.value(field).toDouble() + (field <= 12 ? simulator.value(field).toDouble() : 0);
+    return ticks;
+}
+
+struct Opening {
+    double connectedMs = 0;
+    double answeredMs = 0;
+};
+
+// The anchor: the same calls to the same pods from a fresh bare_open_bench.
+Opening bareOpening(const QStringList& addresses)
+{
+    QProcess bare;
+    bare.start(QCoreApplication::applicationDirPath() + "/bare_open_bench", addresses);
+    if (!bare.waitForFinished(30000) || bare.exitCode() != 0)
+        qFatal("bare_open_bench failed: %s", bare.readAllStandardError().constData());
+    const QList<QByteArray> figures = bare.readAllStandardOutput().simplified().split(' ');
+    return { figures.value(1).toDouble(), figures.value(2).toDouble() };
+}
+
+// A session's opening: until every block has its configure answer (the plan is usable), and until
+// every opening call is answered, banners and forwarding included.
+Opening appOpening(const QString& classroomId)
+{
+    ClassroomLayoutModel* layout
+        = Globals::getInstance().classroomLayoutManager()->classroomLayout(classroomId);
+    QList<RoutableBlock*> blocks { layout->primaryDisplay() };
+    for (TeamBlock* block : layout->teamBlocks())
+        blocks << block;
+    QObject listener;
+    QSet<RoutableBlock*> answered;
+    for (RoutableBlock* block : blocks)
+        QObject::connect(block, &RoutableBlock::isConnectedChanged, &listener,
+            [&answered, block] { answered.insert(block); });
+    const NetworkManager& network = *Globals::getInstance().networkManager();
+    RoutingSession session;
+    Opening opening;
+    QElapsedTimer clock;
+    clock.start();
+    session.startSession(classroomId, true, false);
+    spinUntil([&] { return answered.size() == blocks.size(); });
+    opening.connectedMs = clock.nsecsElapsed() / 1e6;
+    spinUntil([&] { return network.requestQueueSize() == 0 && network.apiRequestsInFlightCount() == 0; });
+    opening.answeredMs = clock.nsecsElapsed() / 1e6;
+    if (!allConnected(session))
+        qFatal("a pod did not connect");
+    session.endSession();
+    return opening;
+}
+
+// Bare client and session in turn, from closed connections each time, `alternations` times per size.
+QJsonObject openings(AppFixture& app, const QMap<int, QString>& classrooms, int alternations)
+{
+    const CpuTicks before = cpuTicks(app.simulator.processId());
+    QJsonObject sizes;
+    for (auto classroom = classrooms.begin(); classroom != classrooms.end(); ++classroom) {
+        const int pods = classroom.key();
+        const QStringList addresses = app.simulator.podAddresses().mid(0, pods);
+        QJsonArray runs;
+        for (int alternation = 0; alternation < alternations; ++alternation) {
+            QTest::qWait(pauseBetweenOpeningsMs);
+            const Opening bare = bareOpening(addresses);
+            QTest::qWait(pauseBetweenOpeningsMs);
+            const Opening session = appOpening(classroom.value());
+            std::printf(
+                "  %3d pods: bare %6.1f / %6.1f ms, app %6.1f / %6.1f ms (connected / all answered)\n", pods,
+                bare.connectedMs, bare.answeredMs, session.connectedMs, session.answeredMs);
+            runs.append(
+                QJsonObject { { "bareConnectedMs", bare.connectedMs }, { "bareAnsweredMs", bare.answeredMs },
+                    { "appConnectedMs", session.connectedMs }, { "appAnsweredMs", session.answeredMs } });
+        }
+        sizes.insert(QString::number(pods), runs);
+    }
+    const CpuTicks after = cpuTicks(app.simulator.processId());
+    const double busy = after.machineBusy - before.machineBusy;
+    const double others
+        = qMax(0.0, busy - (after.ours - before.ours)) / (after.machineTotal - before.machineTotal);
+    std::printf("  other processes used %.0f %% of the machine meanwhile\n", others * 100);
+    return { { "alternations", alternations }, { "otherShare", others }, { "sizes", sizes } };
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -174,8 +295,10 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QUICK_BACKEND", "software");
     QGuiApplication application(argc, argv);
+    const int flag = application.arguments().indexOf("--alternations");
+    const int alternations = flag > 0 ? qMax(1, application.arguments().value(flag + 1).toInt()) : 5;
 
-    AppFixture app({ "--pods", "200", "--latency-ms", QString::number(latencyMs) });
+    AppFixture app({ "--pods", "400", "--latency-ms", QString::number(latencyMs) });
     if (!app.start() || !app.signInAsEditor()) {
         std::fprintf(
             stderr, "could not start the app against the simulator: %s\n", qPrintable(app.errorString()));
@@ -230,6 +353,13 @@ int main(int argc, char* argv[])
         result.insert(curl ? "curl" : "qt", transport);
     }
     useCurl(true);
+
+    std::printf("\n== opening a classroom: bare libcurl client, then the app's session ==\n");
+    QMap<int, QString> openingClassrooms;
+    for (int pods : { 10, 50, 200, 400 })
+        openingClassrooms[pods] = createClassroom(app, pods);
+    app.refreshLibrary();
+    result.insert("opening", openings(app, openingClassrooms, alternations));
 
     RoutingSession session;
     session.startSession(classrooms[50], true, false);

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Builds the benchmarks into build-bench/, runs each of them and rewrites BENCHMARKS.md from the
 # figures they print. A program that does not take a median of fresh runs itself runs --runs times.
+# TRELLION_BENCH_BUILD_DIR names another build tree to use (it is configured with the benchmarks on).
+# --quick is a sanity run: one run, and two turns of bare client and session per classroom size.
 # Usage: scripts/bench.sh [--runs N | --quick]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/lib/packages.sh"
 
 runs=3
+alternations=5
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs)
@@ -15,6 +18,7 @@ while [ $# -gt 0 ]; do
         ;;
     --quick)
         runs=1
+        alternations=2
         shift
         ;;
     *)
@@ -29,7 +33,7 @@ if ! [[ $runs =~ ^[1-9][0-9]?$ ]]; then
 fi
 
 started=$SECONDS
-build="$root/build-bench"
+build="${TRELLION_BENCH_BUILD_DIR:-$root/build-bench}"
 ensure_packages python3
 # build_trellion keeps a configured tree as it is, so the benchmark option is set here first.
 if ! grep -qx 'TRELLION_BUILD_BENCH:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
@@ -41,7 +45,7 @@ if ! grep -qx 'TRELLION_BUILD_BENCH:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null
         "${launcher[@]}" >/dev/null
 fi
 TRELLION_BUILD_DIR="$build" build_trellion request_engine_bench layout_model_bench routing_session_bench \
-    interface_bench
+    bare_open_bench interface_bench
 
 logs="$build/bench-logs"
 rm -rf "$logs"
@@ -77,7 +81,7 @@ bin="$build/bench"
 for run in $(seq "$runs"); do
     run_bench request_engine "$run" 300 "$bin/request_engine_bench"
     run_bench layout_model "$run" 300 "$bin/layout_model_bench"
-    run_bench routing_session "$run" 600 "$bin/routing_session_bench"
+    run_bench routing_session "$run" 600 "$bin/routing_session_bench" --alternations "$alternations"
 done
 # It starts fresh processes for every figure and takes their medians itself. Its children give up
 # after 60 s each; a server number apart from the UI tests' keeps it off their X servers.

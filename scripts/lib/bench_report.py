@@ -181,6 +181,45 @@ def routing_section(report, results):
          median(churn, lambda r: r["rssAfterKiB"] / r["rssBeforeKiB"]), None),
     ]))
     report.add(f"Resident memory grew by {growth:+,.0f} KiB over the {cycles:,} cycles (median of the runs).", "")
+    opening_section(report, results)
+
+
+# app / bare client goals per pod count, for both figures
+OPENING_GOALS = {50: 1.2, 200: 1.4, 400: 1.6}
+
+
+def opening_section(report, results):
+    """Opening a classroom, alternating with the bare libcurl client in one run."""
+    latency = results[0]["latencyMs"]
+    openings = [result["opening"] for result in results]
+    report.add(
+        "### Opening a classroom against a bare libcurl client", "",
+        "`bench/BareOpenBench.cpp` sends the same opening calls to the same pods with nothing but libcurl's "
+        "multi interface: every version GET, then every configure PATCH, then the banner and forwarding "
+        f"PATCHes. It and the app's session take turns, {openings[0]['alternations']} times per size and run, "
+        "each from closed connections; a row shows the median over the runs of the median over the turns "
+        "of each turn's ratio. *Connected*: until every pod answered its configure (the plan is usable; "
+        f"floor two round trips, {ms(2 * latency)}). *All answered*: until every opening call is answered, "
+        f"banners and forwarding included (floor three round trips, {ms(3 * latency)}).", "")
+    rows = []
+    for pods in sorted(int(size) for size in openings[0]["sizes"]):
+        for figure, key, floor in (("connected", "Connected", 2 * latency), ("all answered", "Answered", 3 * latency)):
+            turns = [opening["sizes"][str(pods)] for opening in openings]
+
+            def turn_median(value):
+                return median(turns, lambda run: statistics.median(value(turn) for turn in run))
+
+            app = turn_median(lambda turn: turn[f"app{key}Ms"])
+            ratio = turn_median(lambda turn: turn[f"app{key}Ms"] / turn[f"bare{key}Ms"])
+            rows.append([f"{pods} pods, {figure}", ms(turn_median(lambda turn: turn[f"bare{key}Ms"])), ms(app),
+                         f"{ratio:.2f}", *report.verdict(f"Opening {pods} pods, {figure}: app / bare", ratio,
+                                                          OPENING_GOALS.get(pods)),
+                         f"{turn_median(lambda turn: turn[f'bare{key}Ms'] / floor):.2f}", f"{app / floor:.2f}"])
+    report.table(["Figure", "Anchor: bare libcurl client", "App", "App / bare", "Goal", "", "Bare / floor",
+                  "App / floor"], rows)
+    share = median(openings, lambda opening: opening["otherShare"])
+    report.add(f"Other processes used {share:.0%} of the machine while the openings ran (median of the runs; "
+               "this program, its bare clients and the simulator left out).", "")
 
 
 def interface_section(report, result):

@@ -32,6 +32,7 @@ public:
     // Sends SIGTERM; true when the simulator exited cleanly in time.
     bool stop(int timeoutMs = 5000);
     QString errorString() const { return error; }
+    qint64 processId() const { return process.processId(); }
 
     QJsonObject endpoints() const { return info; }
     QString authUrl() const { return info.value("authUrl").toString(); }

@@ -1,3 +1,4 @@
+#include "CurlMulti.h"
 #include "CurlReply.h"
 #include "LoopbackServer.h"
 #include "NetworkManager.h"
@@ -218,6 +219,55 @@ private slots:
         QCOMPARE(pod.mostOpenAtOnce(), 6);
         QCOMPARE(pod.connectionCount(), 6); // and kept for the calls queued behind
         qDeleteAll(calls);
+    }
+
+    // Handles go back to a spare list; what one call set must not reach the next.
+    void reusedHandleCarriesNothingOver()
+    {
+        CurlMulti multi;
+        CURL* easy = multi.takeHandle();
+        multi.recycle(easy);
+        QCOMPARE(multi.takeHandle(), easy);
+        multi.recycle(easy);
+
+        LoopbackServer pod;
+        PodAccessManager manager;
+        QCOMPARE(outcomeOf(patch(manager, pod.address()), -1).status, 200);
+        QNetworkRequest version(QUrl(pod.url() + "/api/v2/content/activerouting/version"));
+        version.setAttribute(PodAccessManager::podRequestAttribute, true);
+        QCOMPARE(outcomeOf(manager.get(version), -1).status, 200);
+        const auto sent = pod.requests();
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(sent[1].method, QString("GET"));
+        QVERIFY(sent[1].body.isEmpty());
+        QVERIFY(!sent[1].hasHeader("Content-Length"));
+        QVERIFY(!sent[1].hasHeader("Content-Type"));
+    }
+
+    // Pods close idle connections within seconds: a session's end lets ours go, after the calls in flight.
+    void sessionEndClosesKeptAliveConnections()
+    {
+        ScriptedPod pod;
+        pod.setAnswerDelayMs(300);
+        NetworkManager manager;
+        QSignalSpy first(
+            manager.configurePod(pod.address(), "m", "#FFFFFF", "#000000"), &HttpRequest::finished);
+        QVERIFY(first.wait(3000));
+        QSignalSpy inFlight(manager.showOverlay(pod.address(), "t", "#FFFFFF"), &HttpRequest::finished);
+        manager.abortAllPodConnections();
+        QCOMPARE(pod.openConnectionCount(), 1); // still answering
+        QVERIFY(inFlight.wait(3000));
+        QCOMPARE(inFlight.first().first().value<HttpResponse>().httpCode, 200);
+        QTRY_COMPARE(pod.openConnectionCount(), 0);
+
+        // The calls a session sends as it ends are waited for, not sent on connections about to close.
+        manager.abortAllPodConnections();
+        QSignalSpy next(
+            manager.configurePod(pod.address(), "m", "#FFFFFF", "#000000"), &HttpRequest::finished);
+        QVERIFY(next.wait(3000));
+        QCOMPARE(next.first().first().value<HttpResponse>().httpCode, 200);
+        QCOMPARE(pod.connectionCount(), 2);
+        QTRY_COMPARE(pod.openConnectionCount(), 0);
     }
 
     // One pool of connections per pod: calls without a body take libcurl too.

@@ -157,6 +157,17 @@ private slots:
         QVERIFY(
             waitForPods([&](int pod) { return pod == legacyPod || podRequests(pod, "PATCH").size() == 3; }));
         QCOMPARE(podRequests(legacyPod, "PATCH").size(), 1);
+        // None before the slowest configure answer: they would compete with the answers still to come.
+        QDateTime lastConfigure;
+        QDateTime firstFollowUp = QDateTime::currentDateTimeUtc();
+        for (int pod = 0; pod <= primaryPod; ++pod) {
+            const QJsonArray patches = podRequests(pod, "PATCH");
+            lastConfigure = std::max(lastConfigure, timeOf(patches[0]));
+            if (pod != legacyPod)
+                firstFollowUp = std::min(firstFollowUp, timeOf(patches[1]));
+        }
+        QVERIFY2(lastConfigure.msecsTo(firstFollowUp) >= latencyMs - 5,
+            qPrintable(QString::number(lastConfigure.msecsTo(firstFollowUp))));
         const QJsonArray patches = podRequests(0, "PATCH"); // banners and forwarding leave together
         const QList<QJsonObject> followUps { body(patches[1]), body(patches[2]) };
         QVERIFY(followUps.contains(QJsonObject({ { "banners", true } })));
