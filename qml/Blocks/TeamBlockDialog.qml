@@ -45,12 +45,8 @@ Rectangle {
     }
 
     function save() {
-        if (form.teamName.length === 0) {
-            console.log("Blocking settings confirmation: blank Team Block name")
-            return
-        }
-        if (form.podAddress.length === 0) {
-            console.log("Blocking settings confirmation: blank Team Block address")
+        if (!form.checkRequired()) {
+            console.log("Blocking settings confirmation: blank Team Block name or address")
             return
         }
         stagingTeamBlock.displayAddress = form.podAddress

@@ -17,6 +17,13 @@ Column {
     signal saveClicked
     signal cancelClicked
 
+    // Marks the fields a team cannot be saved without; true when both are filled.
+    function checkRequired() {
+        nameInput.problem = teamName.length === 0 ? "A team needs a name." : ""
+        addressInput.problem = podAddress.length === 0 ? "A team needs its pod's address." : ""
+        return nameInput.problem.length === 0 && addressInput.problem.length === 0
+    }
+
     spacing: Common.pixelHeight(12)
 
     Text {

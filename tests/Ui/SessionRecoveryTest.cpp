@@ -151,6 +151,23 @@ private slots:
         QVERIFY(ui->itemNamed("saveButton"));
     }
 
+    // A failed save stays on screen past the success message's fade, and RETRY sends it again.
+    void failedSaveStaysUntilRetried()
+    {
+        renameFirstTeam("Retried Team");
+        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "PUT" }, { "status", 500 } }));
+        QVERIFY(ui->click(ui->itemNamed("saveButton")));
+        QVERIFY(ui->waitForText("Room Save Failed", WindowDriver::Match::Exact, answerTimeoutMs));
+        QTest::qWait(2500);
+        QVERIFY(ui->itemWithText("Room Save Failed"));
+        QVERIFY(ui->saveScreenshot("editor-save-failed"));
+        QVERIFY(app.simulator.clearFaults());
+        QVERIFY(ui->click(ui->itemWithText("RETRY")));
+        QVERIFY(storedFirstTeamIs("Retried Team"));
+        QVERIFY(QTest::qWaitFor(
+            [] { return !Globals::getInstance().stateManager()->saveRequired(); }, answerTimeoutMs));
+    }
+
     void closingAsksAboutUnsavedChangesAndThePassword()
     {
         renameFirstTeam("Closing Team");
