@@ -103,7 +103,9 @@ private slots:
     void primaryToAllNeedsAPrimaryDisplay()
     {
         QVERIFY(ui->click(ui->waitForText(noPrimaryRoom)));
-        QVERIFY(ui->click(ui->waitForText("SKIP", WindowDriver::Match::Exact, answerTimeoutMs)));
+        QVERIFY(ui->waitForText("SKIP", WindowDriver::Match::Exact, answerTimeoutMs));
+        ui->pressKey(Qt::Key_Escape); // closes the first-use guide
+        QVERIFY(ui->waitUntilTextGone("SKIP"));
         QQuickItem* primaryToAll = ui->waitForNamed("menuItem_Primary to All");
         QVERIFY(primaryToAll && !primaryToAll->isEnabled());
         QVERIFY(app.simulator.clearRequests());
@@ -123,6 +125,10 @@ private slots:
     // the save then goes through with the edit.
     void restartedServiceAsksToSignInAgain()
     {
+        QVERIFY(ui->click(ui->imageAboveRightOf(editedRoom, "ThreeDotMenu.svg")));
+        QVERIFY(ui->waitForText("Duplicate"));
+        ui->pressKey(Qt::Key_Escape); // closes the menu
+        QVERIFY(ui->waitUntilTextGone("Duplicate"));
         QVERIFY(ui->click(ui->imageAboveRightOf(editedRoom, "ThreeDotMenu.svg")));
         QVERIFY(ui->click(ui->waitForText("Edit")));
         QVERIFY(ui->waitForNamed("saveButton", answerTimeoutMs));
