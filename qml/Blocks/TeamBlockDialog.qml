@@ -44,6 +44,11 @@ Rectangle {
         editArea.preview.deselectIcons()
     }
 
+    function dismiss() {
+        cancel()
+        close()
+    }
+
     function save() {
         if (!form.checkRequired()) {
             console.log("Blocking settings confirmation: blank Team Block name or address")
@@ -55,6 +60,8 @@ Rectangle {
     }
 
     visible: false
+    focus: visible
+    Keys.onEscapePressed: dismiss()
     color: Common.formColor
 
     MouseArea {
@@ -83,9 +90,6 @@ Rectangle {
         buttonsRightMargin: dialog.width * 0.053
         buttonsSpacing: dialog.width * 0.013
         onSaveClicked: dialog.save()
-        onCancelClicked: {
-            dialog.cancel()
-            dialog.close()
-        }
+        onCancelClicked: dialog.dismiss()
     }
 }

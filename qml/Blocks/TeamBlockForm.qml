@@ -41,6 +41,7 @@ Column {
         labelText: "Team Name"
         exampleText: "Enter Team Name"
         onInputTextChanged: form.teamBlock.displayName = inputText
+        onAccepted: form.saveClicked()
     }
 
     QuorvexTextInput {
@@ -49,6 +50,7 @@ Column {
         width: nameInput.width
         labelText: "Pod Address"
         exampleText: "Enter Pod Address"
+        onAccepted: form.saveClicked()
     }
 
     QuorvexColorPicker {
