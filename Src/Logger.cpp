@@ -75,7 +75,11 @@ void SetupLogger()
     formatter->add_flag<SourceFileFlag>('@').add_flag<SourceFunctionFlag>('!');
     formatter->set_pattern("[%Y-%m-%d %T.%e] [%l]-> %v <-[%@ %!]");
     logger->set_formatter(std::move(formatter));
+    // A crash must not take the last lines with it: warnings and worse reach the file at once,
+    // the rest within a second.
+    logger->flush_on(spdlog::level::warn);
     spdlog::set_default_logger(logger);
+    spdlog::flush_every(std::chrono::seconds(1));
     qInstallMessageHandler(qLogHandler);
 
     LOG_WARNING("Logs path=[{}]", basePath);

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QNetworkReply>
 #include <QPixmap>
+#include <utility>
 
 namespace {
 
@@ -56,12 +57,54 @@ NetworkManager::NetworkManager(QObject* parent)
     connect(this, &NetworkManager::issueNextPodRequest, this, &NetworkManager::issueQueuedPodApiRequest);
 }
 
-void NetworkManager::setFullAccessToken(const QString& token)
+void NetworkManager::setFullAccessToken(const QString& token, const QDateTime& expiry)
 {
-    if (token == fullAccessToken)
+    accessTokenExpiry = expiry;
+    if (token != fullAccessToken) {
+        fullAccessToken = token;
+        emit isLoggedInChanged();
+    }
+    resumeHeldCloudCalls();
+}
+
+bool NetworkManager::isAccessTokenExpired() const
+{
+    return accessTokenExpiry.isValid() && QDateTime::currentDateTimeUtc() >= accessTokenExpiry;
+}
+
+void NetworkManager::holdUntilSignedIn(HttpRequest* request)
+{
+    // Refused with a token already replaced: the new one is tried at once.
+    if (request->networkRequest.rawHeader("Authorization") != bearer() && !isAccessTokenExpired()) {
+        addUserToken(request->networkRequest);
+        issueOrbethRequest(request);
         return;
-    fullAccessToken = token;
-    emit isLoggedInChanged();
+    }
+    LOG_WARNING("Cloud call waits for a fresh sign-in: request=[{}]", request->toString());
+    heldForSignIn.append(request);
+    if (heldForSignIn.size() == 1)
+        emit signInExpired();
+}
+
+void NetworkManager::resumeHeldCloudCalls()
+{
+    if (heldForSignIn.isEmpty())
+        return;
+    if (isLoggedIn() && isAccessTokenExpired()) {
+        emit signInExpired(); // a token that is no better than the last one
+        return;
+    }
+    const QList<HttpRequest*> held = std::exchange(heldForSignIn, {});
+    for (HttpRequest* request : held) {
+        if (!isLoggedIn()) {
+            // Signed out instead: like dropped pod calls, these never answer.
+            LOG_INFO("Dropping cloud call after sign-out: request=[{}]", request->toString());
+            request->deleteLater();
+            continue;
+        }
+        addUserToken(request->networkRequest);
+        issueOrbethRequest(request);
+    }
 }
 
 // ---- Request engine ----
@@ -158,6 +201,11 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
     response.httpCode = transportFailed ? 0 : httpCode;
     if (response.error == QNetworkReply::NoError)
         response.data = reply->readAll();
+    reply->deleteLater();
+    if (response.httpCode == 401 && isLoggedIn() && request->networkRequest.hasRawHeader("Authorization")) {
+        holdUntilSignedIn(request);
+        return;
+    }
     emit request->finished(response);
 
     if (isApiTag(request->apiTag))
@@ -167,7 +215,6 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
         blocking = false;
     }
     emit issueNextPodRequest();
-    reply->deleteLater();
     request->deleteLater();
 }
 
@@ -187,9 +234,14 @@ void NetworkManager::addJsonHeaders(QNetworkRequest& request, const QString& bod
         request.setHeader(QNetworkRequest::ContentLengthHeader, body.toUtf8().size());
 }
 
+QByteArray NetworkManager::bearer() const
+{
+    return QString("Bearer %1").arg(fullAccessToken).toUtf8();
+}
+
 void NetworkManager::addUserToken(QNetworkRequest& request) const
 {
-    request.setRawHeader("Authorization", QString("Bearer %1").arg(fullAccessToken).toUtf8());
+    request.setRawHeader("Authorization", bearer());
 }
 
 // ---- Pod control API ----
@@ -300,7 +352,10 @@ HttpRequest* NetworkManager::sendBackendCall(const QString& verb, const QString&
     addUserToken(request->networkRequest);
     request->verb = verb;
     request->body = body.toUtf8();
-    issueOrbethRequest(request);
+    if (isAccessTokenExpired())
+        holdUntilSignedIn(request);
+    else
+        issueOrbethRequest(request);
     return request;
 }
 

@@ -2,6 +2,7 @@
 
 #include "HttpRequest.h"
 
+#include <QDateTime>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
@@ -23,7 +24,9 @@ public:
     explicit NetworkManager(QObject* parent = nullptr);
 
     bool isLoggedIn() const { return !fullAccessToken.isEmpty(); }
-    void setFullAccessToken(const QString& token);
+    // A new token sends the cloud calls held for a fresh sign-in again; an empty one drops them.
+    // Past `expiry` (when valid) cloud calls are held instead of sent.
+    void setFullAccessToken(const QString& token, const QDateTime& expiry = {});
 
     Q_INVOKABLE QString currentOverlay() const { return currentOverlayText; }
     Q_INVOKABLE void lookin(const QString& address);
@@ -42,6 +45,7 @@ public:
     void sleep(int seconds);
     void addJsonHeaders(QNetworkRequest& request, const QString& body) const;
     void addUserToken(QNetworkRequest& request) const;
+    QByteArray bearer() const;
     void issueOrbethRequest(HttpRequest* request);
     PodAccessManager* podAccessManager() const { return accessManager; }
 
@@ -75,6 +79,8 @@ signals:
     void imageLoaded(QString imageName);
     void issueNextPodRequest();
     void isLoggedInChanged();
+    // The service refused the token, or it expired: a cloud call waits until the user signs in again.
+    void signInExpired();
 
 private slots:
     void issueQueuedPodApiRequest();
@@ -89,6 +95,9 @@ private:
     HttpRequest* sendBackendCall(const QString& verb, const QString& path, const QString& body = {});
     QString podApi(const QString& address) const { return podApiUrl.arg(address); }
     void storeSnapshot(QNetworkReply* reply);
+    bool isAccessTokenExpired() const;
+    void holdUntilSignedIn(HttpRequest* request);
+    void resumeHeldCloudCalls();
 
     PodAccessManager* accessManager;
     ReplyDeadlines* deadlines;
@@ -96,6 +105,8 @@ private:
     QString backendServiceUrl;
     const QString podApiUrl = QStringLiteral("http://%1/api/v2/content/activerouting");
     QString fullAccessToken;
+    QDateTime accessTokenExpiry;
+    QList<HttpRequest*> heldForSignIn;
     QList<HttpRequest*> podRequestQueue;
     bool blocking = false;
     int apiRequestsInFlight = 0;

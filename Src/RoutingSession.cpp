@@ -192,6 +192,10 @@ void RoutingSession::routePrimaryToAll()
 {
     if (!layout)
         return;
+    if (!layout->primaryDisplay()) {
+        LOG_WARNING("Primary to all refused: the classroom has no primary display");
+        return;
+    }
     LOG_INFO("EVENT: Primary to all");
     statistics()->primaryToAll();
     const QList<RoutableBlock*> teamBlocks = blocks(false);

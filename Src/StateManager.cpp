@@ -17,6 +17,7 @@
 #include "TeamBlock.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -28,6 +29,26 @@ namespace {
 
 const QString invalidPermissions
     = QStringLiteral("Invalid Account Permissions, please contact your Trellion Admin.");
+const QString networkProblem
+    = QStringLiteral("There was a problem logging in.\nPlease check your network connection and try again.");
+
+// The service refuses a wrong password with 403; anything else means it could not be asked.
+bool passwordRefused(const HttpResponse& response)
+{
+    return response.httpCode == 403;
+}
+
+QString signInFailureReason(const HttpResponse& response)
+{
+    return passwordRefused(response)
+        ? "Invalid email or password.\nTo reset your password, please contact your Trellion Admin."
+        : networkProblem;
+}
+
+QString accessTokenOf(const HttpResponse& response)
+{
+    return QJsonDocument::fromJson(response.data).object().value("access_token").toString();
+}
 
 NetworkManager* network()
 {
@@ -46,6 +67,34 @@ bool hasPermission(const QJsonArray& permissions, const QString& wanted)
 {
     return std::any_of(
         permissions.begin(), permissions.end(), [&](const QJsonValue& p) { return p.toString() == wanted; });
+}
+
+// What a token grants, read from its payload; `refusal` is set (and logged) when it grants no sign-in.
+struct AccessToken {
+    QJsonArray permissions;
+    QDateTime expiry; // invalid when the token names none
+    QString refusal;
+};
+
+AccessToken readAccessToken(const QString& token)
+{
+    AccessToken read;
+    const QStringList pieces = token.split('.');
+    if (pieces.size() < 2) {
+        LOG_ERROR("Login failure: Token missing parts: size=[{}]", pieces.size());
+        read.refusal = invalidPermissions;
+        return read;
+    }
+    const QJsonObject payload = tokenPayload(pieces[1]);
+    read.permissions
+        = payload.value(Deployment::current().authClaim).toObject().value("permissions").toArray();
+    if (payload.value("exp").isDouble())
+        read.expiry = QDateTime::fromSecsSinceEpoch(payload.value("exp").toVariant().toLongLong(), Qt::UTC);
+    if (!hasPermission(read.permissions, "read:trellion:rooms")) {
+        LOG_ERROR("Login failure: missing read permissions on account");
+        read.refusal = invalidPermissions;
+    }
+    return read;
 }
 
 } // namespace
@@ -128,8 +177,7 @@ void StateManager::performLogin(const QString& user, const QString& password, bo
     whenFinished(network()->orbethLogin(user, password), this,
         [this, user, shouldRememberUser](const HttpResponse& response) {
             if (response.httpCode == 200) {
-                const QString token
-                    = QJsonDocument::fromJson(response.data).object().value("access_token").toString();
+                const QString token = accessTokenOf(response);
                 Globals::getInstance().settings()->setSavedUsername(shouldRememberUser ? user : QString());
                 Globals::getInstance().sessionStatistics()->login(
                     QUuid::createUuidV3(QUuid(), user.toUtf8()).toString());
@@ -138,34 +186,20 @@ void StateManager::performLogin(const QString& user, const QString& password, bo
             }
             LOG_ERROR("Login failure: httpCode=[{}] data=[{}]", response.httpCode,
                 QString::fromUtf8(response.data));
-            emit loginFailure(response.httpCode == 403
-                    ? "Invalid email or password.\nTo reset your password, please contact your Trellion "
-                      "Admin."
-                    : "There was a problem logging in.\nPlease check your network connection and try again.");
+            emit loginFailure(signInFailureReason(response));
         });
 }
 
 void StateManager::parseAccessToken(const QString& user, const QString& accessToken)
 {
-    const QStringList pieces = accessToken.split('.');
-    if (pieces.size() < 2) {
-        LOG_ERROR("Login failure: Token missing parts: size=[{}]", pieces.size());
-        emit loginFailure(invalidPermissions);
-        return;
-    }
-    const QJsonArray permissions = tokenPayload(pieces[1])
-                                       .value(Deployment::current().authClaim)
-                                       .toObject()
-                                       .value("permissions")
-                                       .toArray();
-    if (!hasPermission(permissions, "read:trellion:rooms")) {
-        LOG_ERROR("Login failure: missing read permissions on account");
-        emit loginFailure(invalidPermissions);
+    const AccessToken read = readAccessToken(accessToken);
+    if (!read.refusal.isEmpty()) {
+        emit loginFailure(read.refusal);
         return;
     }
     LOG_INFO("EVENT: Logged in");
-    network()->setFullAccessToken(accessToken);
-    setCanUserEdit(hasPermission(permissions, "create:trellion:rooms"));
+    network()->setFullAccessToken(accessToken, read.expiry);
+    setCanUserEdit(hasPermission(read.permissions, "create:trellion:rooms"));
     m_userName = user;
     emit loginSuccess(user);
     queryScreenkeyFeature();
@@ -194,7 +228,33 @@ void StateManager::performTestLogout(const QString& password)
         }
         LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode,
             QString::fromUtf8(response.data));
-        emit testLogoutFailure();
+        emit testLogoutFailure(passwordRefused(response) ? QString() : networkProblem);
+    });
+}
+
+void StateManager::performReSignIn(const QString& password)
+{
+    LOG_INFO("EVENT: Signing in again");
+    whenFinished(network()->orbethLogin(m_userName, password), this, [this](const HttpResponse& response) {
+        if (m_userName.isEmpty())
+            return; // signed out meanwhile
+        if (response.httpCode != 200) {
+            LOG_ERROR("Sign-in again failure: httpCode=[{}] data=[{}]", response.httpCode,
+                QString::fromUtf8(response.data));
+            emit reSignInFailure(signInFailureReason(response));
+            return;
+        }
+        const QString token = accessTokenOf(response);
+        const AccessToken read = readAccessToken(token);
+        if (!read.refusal.isEmpty()) {
+            emit reSignInFailure(read.refusal);
+            return;
+        }
+        LOG_INFO("EVENT: Signed in again");
+        // Permissions follow the new token; the held cloud calls go out with it.
+        setCanUserEdit(hasPermission(read.permissions, "create:trellion:rooms"));
+        network()->setFullAccessToken(token, read.expiry);
+        emit reSignInSuccess();
     });
 }
 

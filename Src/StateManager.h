@@ -28,6 +28,9 @@ public:
     Q_INVOKABLE void performLogin(const QString& user, const QString& password, bool shouldRememberUser);
     Q_INVOKABLE void performTestLogout(const QString& password);
     Q_INVOKABLE void performLogout();
+    // Signs the same user in again after the service stopped accepting the token; held cloud
+    // calls then go out again, and nothing else of the session changes.
+    Q_INVOKABLE void performReSignIn(const QString& password);
     Q_INVOKABLE QString appVersion() const;
 
     void parseAccessToken(const QString& user, const QString& accessToken);
@@ -36,10 +39,14 @@ signals:
     void loginSuccess(QString username);
     void loginFailure(QString reason);
     void loggedOut();
-    void testLogoutFailure();
+    // `networkProblem` is empty when the password was refused, else the text saying why it could not be
+    // checked.
+    void testLogoutFailure(QString networkProblem);
     void testLogoutSuccess();
     void isScreenkeyEnabledChanged();
     void canUserEditChanged();
+    void reSignInSuccess();
+    void reSignInFailure(QString reason);
 
 private slots:
     void exitHandler();

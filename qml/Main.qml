@@ -2,6 +2,8 @@ import QtQuick 2.12
 import QtQuick.Window 2.12
 import Common 1.0
 import "Components"
+import "Editor"
+import "Login"
 import "Settings"
 
 // The one window: the top bar, the current screen, the settings overlay and the window-wide dialogs.
@@ -9,6 +11,11 @@ Window {
     id: mainRoot
 
     property string userName
+    // Closing waits for the answers to what signing out and leaving the editor ask;
+    // an answered question is not asked again while the same close goes on.
+    property bool closeRequested: false
+    property bool unsavedChangesSettled: false
+    property bool logoutPasswordChecked: false
 
     function pixelWidth(base) { return Common.pixelWidth(base) }
     function pixelWidthReverse(base) { return Common.pixelWidthReverse(base) }
@@ -23,6 +30,23 @@ Window {
             routeScreen.item.terminateOnExit()
         stateManager.performLogout()
         mainRootContainer.showSettings = false
+    }
+
+    function hasUnsavedEdits() {
+        return mainRootContainer.state === "Create" && stateManager.saveRequired()
+    }
+
+    function abandonClose() {
+        closeRequested = false
+        unsavedChangesSettled = false
+    }
+
+    // Declining to sign in again signs out, once unsaved edits are given up.
+    function signOutAfterExpiry() {
+        if (hasUnsavedEdits())
+            signOutDialog.visible = true
+        else
+            logOut()
     }
 
     function attemptLogout() {
@@ -46,8 +70,21 @@ Window {
 
     Component.onCompleted: console.log("Width: " + width + " Height: " + height)
 
-    // A routing session is ended first; the window closes a second later, once its routes are gone.
+    // Unsaved edits and the logout password are asked about first. A routing session is ended
+    // last; the window closes a second later, once its routes are gone.
     onClosing: {
+        if (!unsavedChangesSettled && hasUnsavedEdits()) {
+            close.accepted = false
+            closeRequested = true
+            closeDialog.visible = true
+            return
+        }
+        if (!logoutPasswordChecked && networkManager.isLoggedIn && settingsManager.doesRequirePasswordLogout) {
+            close.accepted = false
+            closeRequested = true
+            logoutDialog.showDialog()
+            return
+        }
         if (!routeScreen.item || !routeScreen.item.isSessionActive())
             return
         close.accepted = false
@@ -59,6 +96,25 @@ Window {
         id: shutdownTimer
         interval: 1000
         onTriggered: mainRoot.close()
+    }
+
+    Connections {
+        target: networkManager
+        function onSignInExpired() { reSignInDialog.showDialog() }
+    }
+
+    Connections {
+        target: createScreen.item
+        function onSaveFinished(succeeded) {
+            if (!mainRoot.closeRequested)
+                return
+            if (!succeeded) {
+                mainRoot.abandonClose()
+                return
+            }
+            mainRoot.unsavedChangesSettled = true
+            mainRoot.close()
+        }
     }
 
     Connections {
@@ -230,7 +286,8 @@ Window {
         anchors.fill: parent
         color: "black"
         opacity: 0.3
-        visible: aboutDialog.visible || logoutDialog.visible
+        visible: aboutDialog.visible || logoutDialog.visible || reSignInDialog.visible || closeDialog.visible
+                 || signOutDialog.visible
 
         MouseArea {
             anchors.fill: parent
@@ -249,6 +306,53 @@ Window {
         id: logoutDialog
         anchors.centerIn: parent
         width: Common.pixelWidth(400)
-        onLogoutConfirmed: mainRoot.logOut()
+        onLogoutConfirmed: {
+            if (!mainRoot.closeRequested) {
+                mainRoot.logOut()
+                return
+            }
+            mainRoot.logoutPasswordChecked = true
+            mainRoot.close()
+        }
+        onCancelled: mainRoot.abandonClose()
+    }
+
+    ReSignInDialog {
+        id: reSignInDialog
+        anchors.centerIn: parent
+        width: Common.pixelWidth(400)
+        email: mainRoot.userName
+        onCancelled: mainRoot.signOutAfterExpiry()
+    }
+
+    LeaveDialog {
+        id: signOutDialog
+        anchors.centerIn: parent
+        onConfirmed: {
+            visible = false
+            mainRoot.logOut()
+        }
+        onCancelled: {
+            visible = false
+            reSignInDialog.showDialog()
+        }
+    }
+
+    CloseDialog {
+        id: closeDialog
+        anchors.centerIn: parent
+        onConfirmed: {
+            visible = false
+            createScreen.item.save()
+        }
+        onAlternativeChosen: {
+            visible = false
+            mainRoot.unsavedChangesSettled = true
+            mainRoot.close()
+        }
+        onCancelled: {
+            visible = false
+            mainRoot.abandonClose()
+        }
     }
 }

@@ -3,6 +3,8 @@ import QtQuick.Controls 2.12
 import Common 1.0
 
 // A labelled single-line input with an underline, a hint while empty and an optional check mark.
+// A refused value is marked in the accent colour with `problem` under the field until the text
+// changes; reaching the length limit says so there too.
 Column {
     id: input
 
@@ -12,6 +14,9 @@ Column {
     property alias inputText: field.text
     readonly property bool inputContainsText: field.text.length > 0
     property int limitCharacters: 255
+    property string problem
+    readonly property string notice: problem.length > 0 ? problem
+        : field.text.length >= field.maximumLength ? "At most " + field.maximumLength + " characters" : ""
     property alias echoMode: field.echoMode
     signal accepted
 
@@ -49,10 +54,22 @@ Column {
                     anchors.bottom: parent.bottom
                     width: parent.width
                     height: 2
-                    color: Common.inputUnderlineColor
+                    color: input.problem.length > 0 ? Common.accentColor : Common.inputUnderlineColor
                 }
             }
             onAccepted: input.accepted()
+            onTextChanged: input.problem = ""
+
+            // Under the underline, outside the layout, so a notice moves nothing around it.
+            Text {
+                anchors.top: parent.bottom
+                anchors.topMargin: 2
+                visible: input.notice.length > 0
+                text: input.notice
+                color: Common.accentColor
+                font.family: Common.gPrimaryFont
+                font.pixelSize: Common.pixelFont(10)
+            }
 
             Text {
                 anchors.verticalCenter: parent.verticalCenter
@@ -80,4 +97,5 @@ Column {
             }
         }
     }
+
 }

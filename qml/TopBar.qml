@@ -88,6 +88,8 @@ Rectangle {
         id: menu
         objectName: "userMenu"
         visible: topBar.menuOpen
+        focus: visible
+        Keys.onEscapePressed: topBar.menuOpen = false
         anchors.top: parent.bottom
         anchors.right: arrow.right
 

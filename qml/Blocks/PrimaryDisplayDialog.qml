@@ -33,6 +33,7 @@ DialogFrame {
     function save() {
         if (displayAddress.length === 0) {
             console.debug("Preventing save because no team IP")
+            addressInput.problem = "A primary display needs its pod's address."
             return
         }
         console.log("EVENT: New Primary Display confirmed: address=[" + displayAddress
@@ -41,9 +42,16 @@ DialogFrame {
         visible = false
     }
 
+    function dismiss() {
+        cancel()
+        visible = false
+    }
+
     width: Common.windowWidth * 0.39
     height: Common.windowHeight * 0.488
     visible: false
+    focus: visible
+    Keys.onEscapePressed: dismiss()
 
     Column {
         anchors.horizontalCenter: parent.horizontalCenter
@@ -66,6 +74,7 @@ DialogFrame {
             height: dialog.height * 0.2
             labelText: "Pod Address"
             exampleText: "Pod Address"
+            onAccepted: dialog.save()
         }
 
         AudioOutputRow {
@@ -86,9 +95,6 @@ DialogFrame {
         saveObjectName: "primarySave"
         cancelObjectName: "primaryCancel"
         onSaveClicked: dialog.save()
-        onCancelClicked: {
-            dialog.cancel()
-            dialog.visible = false
-        }
+        onCancelClicked: dialog.dismiss()
     }
 }

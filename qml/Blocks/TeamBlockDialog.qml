@@ -44,13 +44,14 @@ Rectangle {
         editArea.preview.deselectIcons()
     }
 
+    function dismiss() {
+        cancel()
+        close()
+    }
+
     function save() {
-        if (form.teamName.length === 0) {
-            console.log("Blocking settings confirmation: blank Team Block name")
-            return
-        }
-        if (form.podAddress.length === 0) {
-            console.log("Blocking settings confirmation: blank Team Block address")
+        if (!form.checkRequired()) {
+            console.log("Blocking settings confirmation: blank Team Block name or address")
             return
         }
         stagingTeamBlock.displayAddress = form.podAddress
@@ -59,6 +60,8 @@ Rectangle {
     }
 
     visible: false
+    focus: visible
+    Keys.onEscapePressed: dismiss()
     color: Common.formColor
 
     MouseArea {
@@ -87,9 +90,6 @@ Rectangle {
         buttonsRightMargin: dialog.width * 0.053
         buttonsSpacing: dialog.width * 0.013
         onSaveClicked: dialog.save()
-        onCancelClicked: {
-            dialog.cancel()
-            dialog.close()
-        }
+        onCancelClicked: dialog.dismiss()
     }
 }

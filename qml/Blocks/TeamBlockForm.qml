@@ -17,6 +17,13 @@ Column {
     signal saveClicked
     signal cancelClicked
 
+    // Marks the fields a team cannot be saved without; true when both are filled.
+    function checkRequired() {
+        nameInput.problem = teamName.length === 0 ? "A team needs a name." : ""
+        addressInput.problem = podAddress.length === 0 ? "A team needs its pod's address." : ""
+        return nameInput.problem.length === 0 && addressInput.problem.length === 0
+    }
+
     spacing: Common.pixelHeight(12)
 
     Text {
@@ -34,6 +41,7 @@ Column {
         labelText: "Team Name"
         exampleText: "Enter Team Name"
         onInputTextChanged: form.teamBlock.displayName = inputText
+        onAccepted: form.saveClicked()
     }
 
     QuorvexTextInput {
@@ -42,6 +50,7 @@ Column {
         width: nameInput.width
         labelText: "Pod Address"
         exampleText: "Enter Pod Address"
+        onAccepted: form.saveClicked()
     }
 
     QuorvexColorPicker {

@@ -126,7 +126,8 @@ function iconChoices() {
     return choices
 }
 
-// The screen key typed into the four fields, or "" while any field lacks its one character.
+// The screen key typed into the four fields, in the capitals the displays show it in,
+// or "" while any field lacks its one character.
 function screenKey(characters) {
     if (characters.length !== 4)
         return ""
@@ -134,7 +135,7 @@ function screenKey(characters) {
         if (String(characters[i]).length !== 1)
             return ""
     }
-    return characters.join("")
+    return characters.join("").toUpperCase()
 }
 
 // The image name under which a pod's snapshot is announced (the snapshot URL).

@@ -2,7 +2,7 @@ import QtQuick 2.12
 import Common 1.0
 import "../Common/Placement.js" as Placement
 
-// A small pop-up menu of rows separated by thin lines, kept inside its parent's width.
+// A small pop-up menu of rows separated by thin lines, kept inside its parent's width; Escape closes it.
 DialogFrame {
     id: menu
 
@@ -18,6 +18,8 @@ DialogFrame {
     function close() { visible = false }
 
     visible: false
+    focus: visible
+    Keys.onEscapePressed: close()
 
     Column {
         anchors.fill: parent

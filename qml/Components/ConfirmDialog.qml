@@ -1,7 +1,8 @@
 import QtQuick 2.12
 import Common 1.0
 
-// A framed question with a picture on top, a confirming button and an optional cancel button.
+// A framed question with a picture on top, a confirming button, an optional cancel button and an
+// optional third answer between them. Enter confirms, Escape cancels.
 DialogFrame {
     id: dialog
 
@@ -11,14 +12,20 @@ DialogFrame {
     property real textPixelSize: 20
     property string confirmText: "CONFIRM"
     property string cancelText: "CANCEL"
+    property string alternativeText
     property real buttonWidth: width * 0.28
     property real buttonHeight: height * 0.088
     property real buttonRightMargin: width * 0.1
     property real buttonSpacing: 10
     signal confirmed
     signal cancelled
+    signal alternativeChosen
 
     visible: false
+    focus: visible
+    Keys.onReturnPressed: confirmed()
+    Keys.onEnterPressed: confirmed()
+    Keys.onEscapePressed: cancelled()
 
     Item {
         id: iconArea
@@ -58,10 +65,20 @@ DialogFrame {
         layoutDirection: Qt.RightToLeft
 
         ButtonPositive {
+            objectName: "confirmButton"
             width: dialog.buttonWidth
             height: dialog.buttonHeight
             textToShow: dialog.confirmText
             onButtonClicked: dialog.confirmed()
+        }
+
+        ButtonNeutral {
+            objectName: "alternativeButton"
+            visible: dialog.alternativeText.length > 0
+            width: dialog.buttonWidth
+            height: dialog.buttonHeight
+            textToShow: dialog.alternativeText
+            onButtonClicked: dialog.alternativeChosen()
         }
 
         ButtonNeutral {

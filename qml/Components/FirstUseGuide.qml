@@ -1,14 +1,23 @@
 import QtQuick 2.12
 import Common 1.0
 
-// A few pictures with captions shown the first time a screen is used; NEXT pages, SKIP closes.
+// A few pictures with captions shown the first time a screen is used; NEXT pages, SKIP closes,
+// and the last page has DONE alone. Enter pages on, Escape skips.
 DialogFrame {
     id: guide
 
     property var steps: [] // [{ picture, caption }]
     property bool fitPictures: true
     property int currentStep: 0
+    readonly property bool onLastStep: currentStep + 1 >= steps.length
     signal finished
+
+    function next() {
+        if (onLastStep)
+            close()
+        else
+            currentStep++
+    }
 
     function open() {
         currentStep = 0
@@ -20,6 +29,10 @@ DialogFrame {
     }
 
     visible: false
+    focus: visible
+    Keys.onReturnPressed: next()
+    Keys.onEnterPressed: next()
+    Keys.onEscapePressed: close()
 
     Image {
         id: picture
@@ -76,16 +89,12 @@ DialogFrame {
         ButtonPositive {
             width: Common.pixelWidth(Common.buttonWidth)
             height: Common.pixelHeight(Common.buttonHeight)
-            textToShow: "NEXT"
-            onButtonClicked: {
-                if (guide.currentStep + 1 < guide.steps.length)
-                    guide.currentStep++
-                else
-                    guide.close()
-            }
+            textToShow: guide.onLastStep ? "DONE" : "NEXT"
+            onButtonClicked: guide.next()
         }
 
         ButtonNeutral {
+            visible: !guide.onLastStep
             width: Common.pixelWidth(Common.buttonWidth)
             height: Common.pixelHeight(Common.buttonHeight)
             textToShow: "SKIP"

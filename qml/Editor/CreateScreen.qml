@@ -17,10 +17,12 @@ Item {
     signal needToEditClassroom(string classroomId)
     // changesDropped: the user left with unsaved edits, which the library still holds in memory.
     signal exited(bool changesDropped)
+    signal saveFinished(bool succeeded)
 
     function enterScreen() {
         console.log("EVENT: Enter Editing Screen, classroom = " + classroomId)
         closeMenus()
+        saveToast.dismiss()
         layoutEditingSession.startSession(classroomId)
         classroomScale = EditorLogic.clampZoom(layout.classroomScale)
         if (settingsManager.isFirstCreate)
@@ -45,6 +47,12 @@ Item {
         firstUseGuide.open()
     }
 
+    function save() {
+        createScreen.layout.classroomScale = createScreen.classroomScale
+        layoutEditingSession.save()
+        createScreen.closeMenus()
+    }
+
     function leave(changesDropped) {
         layoutEditingSession.endSession()
         closeMenus()
@@ -53,8 +61,14 @@ Item {
 
     LayoutEditingSession {
         id: layoutEditingSession
-        onLayoutSaveSuccess: saveToast.show(true)
-        onLayoutSaveFailure: saveToast.show(false)
+        onLayoutSaveSuccess: {
+            saveToast.show(true)
+            createScreen.saveFinished(true)
+        }
+        onLayoutSaveFailure: {
+            saveToast.show(false)
+            createScreen.saveFinished(false)
+        }
     }
 
     ScreenBackground {}
@@ -121,9 +135,7 @@ Item {
         visible: !blockDialogs.teamBlockDialogOpen
         onSaveClicked: {
             console.log("EVENT: Clicked Save")
-            createScreen.layout.classroomScale = createScreen.classroomScale
-            layoutEditingSession.save()
-            createScreen.closeMenus()
+            createScreen.save()
         }
         onExitClicked: {
             if (stateManager.saveRequired()) {
@@ -140,6 +152,10 @@ Item {
         anchors.horizontalCenter: saveBar.horizontalCenter
         anchors.bottom: saveBar.top
         anchors.bottomMargin: Common.pixelHeight(25)
+        onRetryClicked: {
+            console.log("EVENT: Retrying Save")
+            createScreen.save()
+        }
     }
 
     Catalogue {

@@ -1,29 +1,74 @@
 import QtQuick 2.12
 import Common 1.0
 
-// The outcome of a save, shown at once and faded out.
+// The outcome of a save: success is shown and faded out; a failure stays, offering RETRY,
+// until it is dismissed or a later save succeeds.
 Rectangle {
     id: toast
 
+    property bool failed: false
+    signal retryClicked
+
     function show(succeeded) {
+        failed = !succeeded
         color = succeeded ? Common.successColor : Common.failureColor
         message.text = succeeded ? "Room Saved" : "Room Save Failed"
-        fade.restart()
+        fade.stop()
+        opacity = 1
+        if (succeeded)
+            fade.start()
+    }
+
+    function dismiss() {
+        fade.stop()
+        opacity = 0
     }
 
     objectName: "saveToast"
-    width: Common.pixelWidth(160)
+    width: failed ? row.width + Common.pixelWidth(24) : Common.pixelWidth(160)
     height: Common.pixelHeight(30)
     radius: 5
     opacity: 0
     visible: opacity > 0
 
-    Text {
-        id: message
+    Row {
+        id: row
         anchors.centerIn: parent
-        color: "white"
-        font.family: Common.gPrimaryFont
-        font.pixelSize: Common.pixelFont(12)
+        spacing: Common.pixelWidth(14)
+
+        Text {
+            id: message
+            anchors.verticalCenter: parent.verticalCenter
+            color: "white"
+            font.family: Common.gPrimaryFont
+            font.pixelSize: Common.pixelFont(12)
+        }
+
+        Repeater {
+            // The failure's answers: try the same save again, or put the message away.
+            model: toast.failed ? [{ label: "RETRY", retry: true }, { label: "DISMISS", retry: false }] : []
+
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: modelData.label
+                color: "white"
+                font.family: Common.gPrimaryFont
+                font.bold: true
+                font.underline: true
+                font.pixelSize: Common.pixelFont(12)
+
+                MouseArea {
+                    anchors.fill: parent
+                    anchors.margins: -Common.pixelWidth(4)
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: {
+                        toast.dismiss()
+                        if (modelData.retry)
+                            toast.retryClicked()
+                    }
+                }
+            }
+        }
     }
 
     NumberAnimation {

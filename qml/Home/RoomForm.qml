@@ -17,6 +17,7 @@ Rectangle {
         numberInput.inputText = number
         buildingInput.inputText = building
         shapePicker.shape = shape
+        nameInput.problem = ""
         saving = false
         nameInput.focusInput()
     }
@@ -108,8 +109,12 @@ Rectangle {
             textToShow: "SAVE"
             state: form.saving ? "Processing" : ""
             onButtonClicked: {
-                if (nameInput.inputText.length > 0)
-                    form.confirmed(nameInput.inputText, numberInput.inputText, buildingInput.inputText, form.shape)
+                if (nameInput.inputText.length === 0) {
+                    console.log("Blocking room confirmation: blank room name")
+                    nameInput.problem = "A room needs a name."
+                    return
+                }
+                form.confirmed(nameInput.inputText, numberInput.inputText, buildingInput.inputText, form.shape)
             }
         }
     }

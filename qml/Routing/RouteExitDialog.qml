@@ -44,6 +44,11 @@ DialogFrame {
         stateManager.performTestLogout(password.text)
     }
 
+    function cancel() {
+        resetDialog()
+        cancelled()
+    }
+
     objectName: "exitDialog"
     visible: false
     width: Common.windowWidth * 0.39
@@ -52,9 +57,9 @@ DialogFrame {
     Connections {
         target: stateManager
         enabled: dialog.visible
-        function onTestLogoutFailure() {
+        function onTestLogoutFailure(networkProblem) {
             console.log("EVENT: RouteExitDialog processing logout failure")
-            errorLine.text = "Invalid password, please try again."
+            errorLine.text = networkProblem || "Invalid password, please try again."
             exitButton.state = ""
             password.forceActiveFocus()
         }
@@ -104,6 +109,7 @@ DialogFrame {
             visible: dialog.passwordRequired
             width: parent.width
             onAccepted: dialog.submit()
+            Keys.onEscapePressed: dialog.cancel()
         }
 
         DialogText {
@@ -120,10 +126,7 @@ DialogFrame {
 
             ButtonNeutral {
                 textToShow: "CANCEL"
-                onButtonClicked: {
-                    dialog.resetDialog()
-                    dialog.cancelled()
-                }
+                onButtonClicked: dialog.cancel()
             }
 
             ButtonPositive {

@@ -13,6 +13,7 @@ Rectangle {
     // The text of the shown overlay, so the selection follows it when the list is fetched again.
     property string selectedText
     property bool bannersShown: true
+    property bool hasPrimaryDisplay: false
     signal addNewClicked
     signal exitClicked
 
@@ -90,6 +91,7 @@ Rectangle {
             caption: "Primary to All"
             iconName: "PrimarytoAll"
             isSpecialIcon: true
+            enabled: menu.hasPrimaryDisplay
             onClicked: menu.routingSession.routePrimaryToAll()
         }
 

@@ -18,6 +18,7 @@ Item {
     objectName: "menuItem_" + caption
     width: Common.pixelWidth(cellWidth)
     height: icon.height
+    opacity: enabled ? 1.0 : 0.4
 
     CustomIcon {
         id: icon

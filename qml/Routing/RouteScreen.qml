@@ -121,6 +121,7 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         routingSession: routingSession
+        hasPrimaryDisplay: screen.layout !== null && screen.layout.primaryDisplay !== null
         onAddNewClicked: messageDialog.showDialog()
         onExitClicked: screen.requestExit()
     }

@@ -31,6 +31,7 @@ Item {
             color: Common.textColor
             font.family: Common.gPrimaryFont
             font.bold: true
+            font.capitalization: Font.AllUppercase
             font.pixelSize: Common.pixelFont(24)
             activeFocusOnTab: true
             onActiveFocusChanged: if (activeFocus) clear()

@@ -15,6 +15,10 @@ DialogFrame {
             + "Source: download.qt.io" },
         { name: "spdlog", notice: "Copyright © Gabi Melman. MIT License." },
         { name: "{fmt}", notice: "Copyright © Victor Zverovich and {fmt} contributors. {fmt} License (MIT)." },
+        { name: "libcurl", notice: "Copyright © Daniel Stenberg and many contributors. curl License "
+            + "(MIT/X derivative)." },
+        { name: "OpenSSL", notice: "Copyright © The OpenSSL Project Authors. Apache License 2.0. "
+            + "Used by Qt Network and libcurl for encrypted connections." },
         { name: "Montserrat fonts", notice: "Copyright © The Montserrat Project Authors. "
             + "SIL Open Font License 1.1." },
         { name: "Pictograms from Lucide", notice: "Copyright © Lucide Contributors; portions copyright © "
@@ -26,7 +30,16 @@ DialogFrame {
         visible = true
     }
 
+    function close() {
+        console.log("EVENT: Closing About Dialog")
+        visible = false
+    }
+
     visible: false
+    focus: visible
+    Keys.onReturnPressed: close()
+    Keys.onEnterPressed: close()
+    Keys.onEscapePressed: close()
 
     Text {
         id: title
@@ -92,9 +105,6 @@ DialogFrame {
         width: dialog.width * 0.28
         height: dialog.height * 0.088
         textToShow: "OK"
-        onButtonClicked: {
-            console.log("EVENT: Closing About Dialog")
-            dialog.visible = false
-        }
+        onButtonClicked: dialog.close()
     }
 }

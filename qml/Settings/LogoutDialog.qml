@@ -8,6 +8,7 @@ DialogFrame {
     id: dialog
 
     signal logoutConfirmed
+    signal cancelled
 
     function showDialog() {
         console.log("Showing MDM Logout Dialog")
@@ -28,6 +29,7 @@ DialogFrame {
     function cancel() {
         console.log("EVENT: Canceling JAMF Logout")
         visible = false
+        cancelled()
     }
 
     visible: false
@@ -46,8 +48,9 @@ DialogFrame {
     Connections {
         target: stateManager
         enabled: dialog.visible
-        function onTestLogoutFailure() {
+        function onTestLogoutFailure(networkProblem) {
             console.log("EVENT: LogoutDialog processing logout failure")
+            errorLines.networkProblem = networkProblem || ""
             errorLines.visible = true
             logoutButton.state = ""
             passwordField.forceActiveFocus()
@@ -89,22 +92,28 @@ DialogFrame {
             objectName: "logoutPasswordField"
             width: parent.width
             onAccepted: dialog.attemptLogout()
+            Keys.onEscapePressed: dialog.cancel()
         }
 
         Column {
             id: errorLines
+
+            // Empty when the password was refused; else why it could not be checked.
+            property string networkProblem
+
             objectName: "logoutErrors"
             width: parent.width
             spacing: parent.spacing
             visible: false
 
             DialogText {
-                text: "Invalid password"
+                text: errorLines.networkProblem || "Invalid password"
                 color: Common.accentColor
                 font.bold: true
             }
 
             DialogText {
+                visible: !errorLines.networkProblem
                 text: "To reset your password, please contact your Trellion Admin."
                 color: Common.accentColor
                 font.bold: true

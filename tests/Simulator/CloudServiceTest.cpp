@@ -137,6 +137,31 @@ private slots:
         }
     }
 
+    // A token stops working when its lifetime is over, and a restarted service knows none it issued.
+    void tokensExpireAndAreForgottenOnRestart()
+    {
+        sim::SimulatorOptions options;
+        options.tokenTtlSeconds = 1;
+        std::string token;
+        {
+            InProcessSimulator simulator(options);
+            const auto reply = simulator.cloud().Post(
+                "/v1/auth/token", json({ { "email", editor }, { "password", "editor-pass" } }), jsonType);
+            token = json(reply).object().value("access_token").toString().toStdString();
+            const QJsonObject payload = tokenPayload(QString::fromStdString(token));
+            QCOMPARE(payload.value("exp").toDouble() - payload.value("iat").toDouble(), 1.0);
+            const httplib::Headers bearer { { "Authorization", "Bearer " + token } };
+            QCOMPARE(statusOf(simulator.cloud().Get("/trellion/api/rooms", bearer)), 200);
+            QVERIFY(QTest::qWaitFor(
+                [&] { return statusOf(simulator.cloud().Get("/trellion/api/rooms", bearer)) == 401; }, 5000));
+        }
+        options.tokenTtlSeconds = sim::AccessTokens::defaultLifetimeSeconds;
+        InProcessSimulator restarted(options);
+        QCOMPARE(statusOf(restarted.cloud().Get(
+                     "/trellion/api/rooms", httplib::Headers { { "Authorization", "Bearer " + token } })),
+            401);
+    }
+
     void roomsLifecycle()
     {
         InProcessSimulator simulator;

@@ -35,10 +35,10 @@ private slots:
                 { "faults", QJsonArray { QJsonObject { { "target", "pods" }, { "status", 500 } } } } }));
 
         QString error;
-        const auto options
-            = sim::SimulatorOptions::fromCommandLine({ "trellion-sim", "--config", config, "--pods", "3",
-                                                         "--latency-ms", "5", "--data-dir", "/tmp/x" },
-                &error);
+        const auto options = sim::SimulatorOptions::fromCommandLine(
+            { "trellion-sim", "--config", config, "--pods", "3", "--latency-ms", "5", "--data-dir", "/tmp/x",
+                "--token-ttl", "30" },
+            &error);
         QVERIFY2(options, qPrintable(error));
         QCOMPARE(options->pods.size(), 3);
         QCOMPARE(options->pods.at(0).name, "Front");
@@ -46,6 +46,7 @@ private slots:
         QCOMPARE(options->pods.at(2).name, "Pod 3");
         QCOMPARE(options->latencyMs, 5);
         QCOMPARE(options->dataDirectory, "/tmp/x");
+        QCOMPARE(options->tokenTtlSeconds, 30);
         QCOMPARE(options->authClaim, "https://a.example/authorization");
         QCOMPARE(options->library.at(0)["name"].toString(), "Lab");
         QCOMPARE(options->accounts.size(), 1);

@@ -188,8 +188,17 @@ private slots:
         QVERIFY(ui->itemWithText("Choose the room shape that best represents your room."));
         QVERIFY(ui->saveScreenshot("room-settings-new"));
 
+        // An empty form is refused with the name field marked; a name at the limit says so.
+        QVERIFY(ui->click(ui->itemWithText("SAVE")));
+        QVERIFY(ui->waitForText("A room needs a name."));
+        QVERIFY(ui->saveScreenshot("room-settings-blank"));
         QVERIFY(ui->click(ui->itemWithText("Enter Room Name")));
+        ui->typeText(QString(45, 'x'));
+        QVERIFY(ui->waitForText("At most 40 characters"));
+        ui->pressKey(Qt::Key_A, Qt::ControlModifier);
         ui->typeText("Annex 7");
+        QVERIFY(ui->waitUntilTextGone("At most 40 characters"));
+        QCOMPARE(created.count(), 0);
         QVERIFY(ui->click(ui->itemWithText("Rectangle")));
         QVERIFY(ui->click(ui->itemWithText("SAVE")));
         QVERIFY(created.wait(answerTimeoutMs));

@@ -12,7 +12,7 @@ Item {
         id: stateManager
         property var checked: []
         signal testLogoutSuccess
-        signal testLogoutFailure
+        signal testLogoutFailure(string networkProblem)
         function performTestLogout(password) { checked.push(password) }
     }
 
@@ -56,7 +56,7 @@ Item {
             keyClick(Qt.Key_Return)
             compare(stateManager.checked, ["x"])
             compare(exitButton().state, "Processing")
-            stateManager.testLogoutFailure()
+            stateManager.testLogoutFailure("")
             compare(errorLine().text, "Invalid password, please try again.")
             compare(exitButton().state, "")
             verify(dialog.visible)
@@ -75,7 +75,7 @@ Item {
 
         function test_answersWhileHiddenAreIgnored() {
             stateManager.testLogoutSuccess()
-            stateManager.testLogoutFailure()
+            stateManager.testLogoutFailure("")
             compare(left.count, 0)
             compare(errorLine().text, "")
         }

@@ -126,6 +126,7 @@ TestCase {
 
     function test_screenKey() {
         compare(RoutingLogic.screenKey(["K", "7", "Q", "M"]), "K7QM")
+        compare(RoutingLogic.screenKey(["a", "5", "z", "5"]), "A5Z5")
         compare(RoutingLogic.screenKey(["K", "", "Q", "M"]), "")
         compare(RoutingLogic.screenKey(["K", "7", "Q"]), "")
     }

@@ -43,7 +43,7 @@ Item {
             keyClick("d")
             for (var i = 0; i < 4; ++i)
                 verify(!hasFocus(i), "the fourth character gives the focus up")
-            compare(dialog.key, "abcd")
+            compare(dialog.key, "ABCD") // the displays show capitals
         }
 
         function test_confirmWaitsForFourCharacters() {
@@ -57,7 +57,7 @@ Item {
             compare(Qt.colorEqual(confirmButton().color, "#1F8EFA"), true)
             mouseClick(confirmButton())
             compare(confirmed.count, 1)
-            compare(confirmed.signalArguments[0][0], "abcd")
+            compare(confirmed.signalArguments[0][0], "ABCD")
         }
 
         function test_noSecondCheckWhileOneRuns() {

@@ -12,7 +12,7 @@ Item {
         id: stateManager
         property var checkedPasswords: []
         signal testLogoutSuccess
-        signal testLogoutFailure
+        signal testLogoutFailure(string networkProblem)
         function performTestLogout(password) { checkedPasswords.push(password) }
     }
 
@@ -114,7 +114,7 @@ Item {
             submit("wrong")
             compare(stateManager.checkedPasswords, ["wrong"])
             compare(item("logoutButton").state, "Processing")
-            stateManager.testLogoutFailure()
+            stateManager.testLogoutFailure("")
             compare(logoutDialog.visible, true)
             compare(item("logoutErrors").visible, true)
             tryVerify(function() { return logoutDialog.implicitHeight > closedHeight })
@@ -140,7 +140,7 @@ Item {
             mouseClick(item("logoutCancelButton"))
             compare(logoutDialog.visible, false)
             stateManager.testLogoutSuccess()
-            stateManager.testLogoutFailure()
+            stateManager.testLogoutFailure("")
             compare(confirmedSpy.count, 0)
             compare(logoutDialog.visible, false)
         }
@@ -148,7 +148,7 @@ Item {
         function test_closingResets() {
             var closedHeight = logoutDialog.implicitHeight
             submit("wrong")
-            stateManager.testLogoutFailure()
+            stateManager.testLogoutFailure("")
             item("logoutPasswordField").text = "typed"
             mouseClick(item("logoutCancelButton"))
             logoutDialog.showDialog()

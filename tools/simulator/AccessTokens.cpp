@@ -25,8 +25,9 @@ QByteArray randomSignature()
 
 } // namespace
 
-AccessTokens::AccessTokens(QString claim)
+AccessTokens::AccessTokens(QString claim, int lifetimeSeconds)
     : claim(std::move(claim))
+    , lifetimeSeconds(lifetimeSeconds)
 {
 }
 
@@ -38,14 +39,14 @@ QString AccessTokens::issue(const Account& account)
         { "sub", "sim|" + account.email },
         { "aud", "trellion" },
         { "iat", now },
-        { "exp", now + 24 * 3600 },
+        { "exp", now + lifetimeSeconds },
         { claim, QJsonObject { { "permissions", QJsonArray::fromStringList(account.permissions) } } },
     };
     const QString token = QString::fromLatin1(encodedPart({ { "alg", "HS256" }, { "typ", "JWT" } }) + '.'
         + encodedPart(payload) + '.' + randomSignature());
 
     std::lock_guard lock(mutex);
-    emailByToken.insert(token, account.email);
+    ownerByToken.insert(token, { account.email, now + lifetimeSeconds });
     return token;
 }
 
@@ -55,10 +56,10 @@ std::optional<QString> AccessTokens::ownerOf(const std::string& authorization) c
     if (authorization.rfind(scheme, 0) != 0)
         return std::nullopt;
     std::lock_guard lock(mutex);
-    const auto found = emailByToken.constFind(QString::fromStdString(authorization.substr(scheme.size())));
-    if (found == emailByToken.constEnd())
+    const auto found = ownerByToken.constFind(QString::fromStdString(authorization.substr(scheme.size())));
+    if (found == ownerByToken.constEnd() || QDateTime::currentSecsSinceEpoch() >= found->expiresAt)
         return std::nullopt;
-    return found.value();
+    return found->email;
 }
 
 } // namespace sim

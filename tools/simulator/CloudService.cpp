@@ -47,11 +47,11 @@ QJsonValue normalizedValue(const QJsonValue& value)
 
 } // namespace
 
-CloudService::CloudService(
-    HttpServer& server, QList<Account> accounts, const QString& authClaim, const QString& dataDirectory)
+CloudService::CloudService(HttpServer& server, QList<Account> accounts, const QString& authClaim,
+    const QString& dataDirectory, int tokenLifetimeSeconds)
     : server(server)
     , accounts(std::move(accounts))
-    , tokens(authClaim)
+    , tokens(authClaim, tokenLifetimeSeconds)
     , store(dataDirectory)
 {
     server.route("POST", "/v1/auth/token",
@@ -88,7 +88,7 @@ void CloudService::signIn(const httplib::Request& request, httplib::Response& re
         return JsonHttp::replyError(response, 403, "Wrong email or password.");
     JsonHttp::reply(response, 200,
         QJsonObject { { "access_token", tokens.issue(*account) }, { "token_type", "Bearer" },
-            { "expires_in", 86400 } });
+            { "expires_in", tokens.lifetime() } });
 }
 
 void CloudService::backend(const std::string& method, const std::string& pattern, AccountHandler handler)

@@ -16,8 +16,8 @@ class HttpServer;
 // token from sign-in; changing rooms also needs the create permission.
 class CloudService {
 public:
-    CloudService(
-        HttpServer& server, QList<Account> accounts, const QString& authClaim, const QString& dataDirectory);
+    CloudService(HttpServer& server, QList<Account> accounts, const QString& authClaim,
+        const QString& dataDirectory, int tokenLifetimeSeconds = AccessTokens::defaultLifetimeSeconds);
 
     // Call once the pod addresses are known; `library` holds the rooms to start with.
     bool open(const PodAddressCodec& codec, const QJsonArray& library, QString* error);

@@ -8,7 +8,7 @@ Simulator::Simulator(const SimulatorOptions& options)
     : options(options)
     , pods(options.pods, context)
     , cloud("cloud", context)
-    , service(cloud, options.accounts, options.authClaim, options.dataDirectory)
+    , service(cloud, options.accounts, options.authClaim, options.dataDirectory, options.tokenTtlSeconds)
     , analytics(cloud)
     , control(cloud, context, pods, analytics)
 {

@@ -117,6 +117,7 @@ std::optional<SimulatorOptions> SimulatorOptions::fromCommandLine(
         { "config", "JSON configuration file.", "FILE" },
         { "data-dir", "Keep rooms and messages in DIR across runs.", "DIR" },
         { "auth-claim", "Key of the token's authorization claim.", "KEY" },
+        { "token-ttl", "Access tokens expire SECONDS after sign-in (default: a day).", "SECONDS" },
         { "cloud-port", "Port of the cloud server (default: a free one).", "PORT" },
         { "pod-base-port", "Port of the first pod; the others follow (default: free ones).", "PORT" },
         { "fault", "Inject a fault, given as JSON. Repeatable.", "JSON" },
@@ -147,7 +148,9 @@ std::optional<SimulatorOptions> SimulatorOptions::fromCommandLine(
         || !numberOption("latency-ms", 0, 600000, &options.latencyMs)
         || !numberOption("jitter-ms", 0, 600000, &options.jitterMs)
         || !numberOption("cloud-port", 1, 65535, &options.cloudPort)
-        || !numberOption("pod-base-port", 1, 65535, &options.podBasePort))
+        || !numberOption("pod-base-port", 1, 65535, &options.podBasePort)
+        || !numberOption(
+            "token-ttl", 1, AccessTokens::defaultLifetimeSeconds * 365, &options.tokenTtlSeconds))
         return std::nullopt;
     options.setPodCount(podCount);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessTokens.h"
 #include "Account.h"
 #include "Fault.h"
 #include "PodIdentity.h"
@@ -25,6 +26,7 @@ struct SimulatorOptions {
     int cloudPort = 0;
     int podBasePort = 0;
     QString authClaim = defaultAuthClaim;
+    int tokenTtlSeconds = AccessTokens::defaultLifetimeSeconds;
     QString dataDirectory;
     QList<Account> accounts = Account::defaults();
     QJsonArray library;

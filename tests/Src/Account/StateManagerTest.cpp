@@ -183,10 +183,33 @@ private slots:
         state->performTestLogout("wrong");
         QVERIFY(failure.wait(20000));
         QVERIFY(LogFile::messages().last().startsWith("Test Logout failure: httpCode=[403]"));
+        QCOMPARE(failure.last().first().toString(), QString()); // a wrong password, not the network
+        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "status", 503 } }));
+        state->performTestLogout(AppFixture::editorPassword);
+        QVERIFY(failure.wait(20000));
+        QVERIFY(failure.last().first().toString().contains("check your network connection"));
+        QVERIFY(app.simulator.clearFaults());
         state->performTestLogout(AppFixture::editorPassword);
         QVERIFY(success.wait(20000));
         QVERIFY(state->canUserEdit());
         QVERIFY(Globals::getInstance().networkManager()->isLoggedIn());
+    }
+
+    // Signing in again keeps the account as it was: no new sign-in is announced.
+    void signingInAgainKeepsTheSession()
+    {
+        QVERIFY(app.signInAsEditor());
+        QSignalSpy signedIn(state, &StateManager::loginSuccess);
+        QSignalSpy success(state, &StateManager::reSignInSuccess);
+        QSignalSpy failure(state, &StateManager::reSignInFailure);
+        state->performReSignIn("wrong");
+        QVERIFY(failure.wait(20000));
+        QVERIFY(failure.last().first().toString().startsWith("Invalid email or password."));
+        state->performReSignIn(AppFixture::editorPassword);
+        QVERIFY(success.wait(20000));
+        QVERIFY(state->canUserEdit());
+        QVERIFY(Globals::getInstance().networkManager()->isLoggedIn());
+        QCOMPARE(signedIn.count(), 0);
     }
 
     void signOutWithdrawsEverything()

@@ -150,6 +150,39 @@ private slots:
         QCOMPARE(response.data, QByteArray(R"({"id":"n"})"));
     }
 
+    // A refused or expired token holds the call, asks once for a sign-in, and the call goes out again
+    // with the new token; signing out instead drops it unanswered.
+    void refusedTokenHoldsCallsUntilSignedInAgain()
+    {
+        auto manager = signedIn();
+        QSignalSpy expired(manager.get(), &NetworkManager::signInExpired);
+        cloud.setReply("GET", "/backend/trellion/api/rooms", { 401, "expired" });
+        const int before = cloud.requestCount();
+        HttpRequest* rooms = manager->orbethGetClassrooms();
+        QSignalSpy roomsDone(rooms, &HttpRequest::finished);
+        QVERIFY(expired.wait(3000));
+        manager->setFullAccessToken("tok.en", QDateTime::currentDateTimeUtc().addSecs(-1));
+        QSignalSpy messagesDone(manager->orbethGetOverlayMessages(), &HttpRequest::finished);
+        QTest::qWait(100);
+        QCOMPARE(cloud.requestCount(), before + 1); // the expired token sent nothing more
+        QVERIFY(roomsDone.isEmpty() && messagesDone.isEmpty());
+        QCOMPARE(expired.size(), 2);
+
+        cloud.setReply("GET", "/backend/trellion/api/rooms", { 200, "[]" });
+        manager->setFullAccessToken("new.token", QDateTime::currentDateTimeUtc().addSecs(60));
+        QVERIFY(roomsDone.wait(3000));
+        QTRY_COMPARE(messagesDone.size(), 1);
+        QCOMPARE(roomsDone.first().first().value<HttpResponse>().httpCode, 200);
+        QCOMPARE(cloud.requests().last().header("Authorization"), QByteArray("Bearer new.token"));
+
+        cloud.setReply("GET", "/backend/trellion/api/rooms", { 401, "expired" });
+        QSignalSpy droppedDone(manager->orbethGetClassrooms(), &HttpRequest::finished);
+        QVERIFY(expired.wait(3000));
+        manager->setFullAccessToken(QString());
+        QTest::qWait(100);
+        QVERIFY(droppedDone.isEmpty());
+    }
+
     void unreachableOrUnsetServiceFailsLikeTheNetwork()
     {
         Deployment::current().authUrl = "http://127.0.0.1:1";
