@@ -22,6 +22,16 @@ DialogFrame {
         console.log("EVENT: Closed custom message dialog")
         visible = false
     }
+    function cancel() {
+        createTab.clear()
+        closeDialog()
+    }
+    function confirmOrClose() {
+        if (editing)
+            closeDialog()
+        else
+            confirm()
+    }
     function confirm() {
         var choice = createTab.selectedChoice
         var refusal = RoutingLogic.messageRefusal(messages.length, choice !== null, createTab.text)
@@ -38,6 +48,9 @@ DialogFrame {
 
     objectName: "messageDialog"
     visible: false
+    Keys.onReturnPressed: confirmOrClose()
+    Keys.onEnterPressed: confirmOrClose()
+    Keys.onEscapePressed: cancel()
     width: Common.pixelWidth(400)
     height: Common.pixelHeight(525)
 
@@ -100,17 +113,14 @@ DialogFrame {
                 height: Common.pixelHeight(Common.buttonHeight)
                 fontSize: Common.pixelFont(12)
                 textToShow: "CANCEL"
-                onButtonClicked: {
-                    createTab.clear()
-                    dialog.closeDialog()
-                }
+                onButtonClicked: dialog.cancel()
             }
             ButtonPositive {
                 width: Common.pixelWidth(Common.buttonWidth)
                 height: Common.pixelHeight(Common.buttonHeight)
                 fontSize: Common.pixelFont(12)
                 textToShow: dialog.editing ? "CLOSE" : "CONFIRM"
-                onButtonClicked: dialog.editing ? dialog.closeDialog() : dialog.confirm()
+                onButtonClicked: dialog.confirmOrClose()
             }
         }
     }

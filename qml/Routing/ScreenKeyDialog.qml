@@ -23,17 +23,25 @@ DialogFrame {
             fields[i].text = ""
         field0.focusField()
     }
+    function confirm() {
+        if (key.length === 0 || checking)
+            return
+        keyConfirmed(key)
+    }
     function focusAfter(index) {
         if (index + 1 < fields.length)
             fields[index + 1].focusField()
         else
-            fields[index].releaseFocus()
+            dialog.forceActiveFocus() // the last cell filled: Enter now confirms
     }
 
     readonly property var fields: [field0, field1, field2, field3]
 
     objectName: "screenKeyDialog"
     visible: false
+    Keys.onReturnPressed: confirm()
+    Keys.onEnterPressed: confirm()
+    Keys.onEscapePressed: cancelled()
     width: Common.pixelWidth(400)
     height: Common.pixelHeight(375)
 
@@ -84,11 +92,7 @@ DialogFrame {
             textToShow: "CONFIRM"
             color: dialog.key.length > 0 ? Common.positiveColor : Common.inertColor
             state: dialog.checking ? "Processing" : ""
-            onButtonClicked: {
-                if (dialog.key.length === 0 || dialog.checking)
-                    return
-                dialog.keyConfirmed(dialog.key)
-            }
+            onButtonClicked: dialog.confirm()
         }
 
         ButtonNeutral {

@@ -10,7 +10,6 @@ Item {
     signal filled
 
     function focusField() { input.forceActiveFocus() }
-    function releaseFocus() { input.focus = false }
 
     height: Common.pixelHeight(56)
 

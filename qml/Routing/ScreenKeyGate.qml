@@ -68,9 +68,11 @@ Item {
         id: mismatchDialog
         anchors.centerIn: parent
         z: 3
-        onConfirmed: {
+        function dismiss() {
             visible = false
             keyDialog.resetDialog()
         }
+        onConfirmed: dismiss()
+        onCancelled: dismiss()
     }
 }

@@ -211,7 +211,7 @@ class RoutingScreenTest : public QObject {
             fillMessage(text, icon);
         if (QTest::currentTestFailed())
             return;
-        QVERIFY(ui->click(ui->itemWithText("CONFIRM")));
+        ui->pressKey(Qt::Key_Return);
         QVERIFY(ui->waitForNamed("menuItem_" + text, answerTimeoutMs));
         QVERIFY(!ui->itemNamed("messageDialog"));
         waitForLayout();
@@ -554,12 +554,12 @@ private slots:
         while (keys.contains(wrongKey))
             wrongKey[0] = QChar(wrongKey[0].unicode() + 1);
         ui->typeText(wrongKey); // each field passes the focus on
-        QVERIFY(ui->click(ui->itemNamed("screenKeyConfirm")));
+        ui->pressKey(Qt::Key_Return);
         QVERIFY(
             ui->waitForText("That key doesn't match any of the screen keys displayed in " + roomName + ".",
                 WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->saveScreenshot("routing-screen-key-mismatch"));
-        QVERIFY(ui->click(ui->itemWithText("CONFIRM")));
+        ui->pressKey(Qt::Key_Escape);
         QVERIFY(ui->waitUntilTextGone("That key doesn't match", WindowDriver::Match::Contains));
         for (int field = 0; field < 4; ++field)
             QVERIFY(ui->itemNamed("screenKeyField" + QString::number(field))
