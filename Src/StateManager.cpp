@@ -15,6 +15,7 @@
 #include "SessionStatistics.h"
 #include "Settings/Settings.h"
 #include "TeamBlock.h"
+#include "WindowGeometry.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -22,6 +23,7 @@
 #include <QJsonObject>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQuickWindow>
 #include <QUuid>
 
 namespace {
@@ -88,6 +90,9 @@ void StateManager::initialize()
     context->setContextProperty("IS_QT_DEBUG", false);
     engine->addImageProvider("RuvoruVadudo", globals.lookinImage());
     engine->load(QUrl("qrc:/qml/Main.qml"));
+    if (auto* window = qobject_cast<QQuickWindow*>(engine->rootObjects().value(0));
+        window && globals.settings())
+        new WindowGeometry(window, globals.settings());
     initialized = true;
 }
 

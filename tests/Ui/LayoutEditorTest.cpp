@@ -148,7 +148,7 @@ private slots:
         QVERIFY2(app.start(), qPrintable(app.errorString()));
         ui = std::make_unique<WindowDriver>();
         QVERIFY(ui->isReady());
-        QCOMPARE(ui->window()->size(), QSize(1024, 768));
+        QVERIFY(ui->resize(QSize(1024, 768)));
         QVERIFY(app.signInAsEditor());
         QVERIFY(homeShown());
         roomId = storedRoom()["id"].toString();

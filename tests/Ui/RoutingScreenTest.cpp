@@ -273,6 +273,7 @@ private slots:
         state = Globals::getInstance().stateManager();
         ui = std::make_unique<WindowDriver>();
         QVERIFY(ui->isReady());
+        QVERIFY(ui->resize(normalSize));
         form = std::make_unique<SignInForm>(*ui);
         QVERIFY(form->findFields());
         QVERIFY(form->signIn(AppFixture::editorEmail, AppFixture::editorPassword, homeRoom));
