@@ -10,6 +10,7 @@
 #include "Logger.h"
 #include "LookinImage.h"
 #include "NetworkManager.h"
+#include "PropertyHelpers.h"
 #include "RoutableBlock.h"
 #include "RoutingSession.h"
 #include "SessionStatistics.h"
@@ -35,7 +36,6 @@ NetworkManager* network()
 {
     return Globals::getInstance().networkManager();
 }
-
 
 // The payload is Base64; the URL-safe alphabet is accepted too, since tokens come in both.
 QJsonObject tokenPayload(const QString& piece)
@@ -103,6 +103,12 @@ void StateManager::shutdown()
     engine->deleteLater();
     engine = nullptr;
     initialized = false;
+}
+
+void StateManager::requireSave(bool require)
+{
+    if (assignIfChanged(m_saveRequired, require))
+        emit saveRequiredChanged();
 }
 
 bool StateManager::isInterfaceLoaded() const

@@ -93,9 +93,12 @@ function toggledSelection(selected, index) {
     return selected === index ? -1 : index
 }
 
+// One cell of the route menu in design-grid units: its caption, at 12 px or more, fits in it.
+var menuCellWidth = 95
+
 // Width of the route menu in design-grid units for `messageCount` messages.
 function menuWidth(messageCount) {
-    return (5 + messageCount) * 65 + 20
+    return (5 + messageCount) * menuCellWidth + 20
 }
 
 // Why a new custom message is refused, checked in this order; "" when it may be created.

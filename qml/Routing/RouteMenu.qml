@@ -48,7 +48,6 @@ Rectangle {
         anchors.bottomMargin: Common.pixelHeight(10)
 
         RouteMenuItem {
-            cellWidth: 60
             caption: "Add New"
             iconName: "AddNew"
             onClicked: menu.addNewClicked()
@@ -58,13 +57,11 @@ Rectangle {
             model: menu.messages
 
             RouteMenuItem {
-                cellWidth: 65
                 caption: modelData.message
                 iconName: modelData.iconName
                 iconType: modelData.iconType
                 iconText: modelData.iconText
                 withCircle: true
-                isSpecialIcon: !modelData.canBeDeleted
                 activeState: menu.selectedMessage === index
                 onClicked: {
                     menu.select(RoutingLogic.toggledSelection(menu.selectedMessage, index))
@@ -75,7 +72,6 @@ Rectangle {
         }
 
         RouteMenuItem {
-            cellWidth: 60
             caption: "Reset"
             iconName: "Reset"
             onClicked: {
@@ -86,18 +82,14 @@ Rectangle {
         }
 
         RouteMenuItem {
-            cellWidth: 60
             caption: "Primary to All"
             iconName: "PrimarytoAll"
-            isSpecialIcon: true
             onClicked: menu.routingSession.routePrimaryToAll()
         }
 
         RouteMenuItem {
-            cellWidth: 60
             caption: "Banners"
             iconName: menu.bannersShown ? "BannersShow" : "BannersHide"
-            isSpecialIcon: true
             onClicked: {
                 menu.routingSession.toggleRoutingBanners()
                 menu.refreshBanners()
@@ -105,7 +97,6 @@ Rectangle {
         }
 
         RouteMenuItem {
-            cellWidth: 50
             caption: "Exit"
             iconName: "Exit"
             onClicked: menu.exitClicked()

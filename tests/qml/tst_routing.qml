@@ -100,8 +100,8 @@ TestCase {
     }
 
     function test_menuWidth() {
-        compare(RoutingLogic.menuWidth(1), 410)
-        compare(RoutingLogic.menuWidth(5), 670)
+        compare(RoutingLogic.menuWidth(1), 590)
+        compare(RoutingLogic.menuWidth(5), 970) // the most messages still fit the design width
     }
 
     function test_messageRefusal_order() {
