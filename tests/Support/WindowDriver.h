@@ -72,6 +72,12 @@ public:
     // Saves the window as <name>.png into $TRELLION_SCREENSHOT_DIR; does nothing when unset.
     // False only when saving was asked for and failed.
     bool saveScreenshot(const QString& name) const;
+    // The same at `size`, as <name>-<width>x<height>.png, the window then returned to its size;
+    // nothing, not even the resizing, when no screenshots are asked for.
+    bool saveScreenshotAt(const QSize& size, const QString& name);
+
+    // A classroom panel or projector.
+    static constexpr QSize panelSize { 1920, 1080 };
 
     static constexpr int defaultTimeoutMs = 5000;
 

@@ -406,6 +406,7 @@ private slots:
         QVERIFY(ui->resize(QSize(2048, 768)));
         QVERIFY(enterEditor());
         QVERIFY(ui->saveScreenshot("editor-wide"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "editor"));
 
         TeamBlock* first = teamNamed("Team 1");
         QQuickItem* view = viewOf(first);

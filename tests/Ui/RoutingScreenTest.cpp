@@ -164,7 +164,8 @@ class RoutingScreenTest : public QObject {
 
     bool showWide(const QString& screenshot)
     {
-        return ui->resize(wideSize) && ui->saveScreenshot(screenshot + "-wide") && ui->resize(normalSize);
+        return ui->resize(wideSize) && ui->saveScreenshot(screenshot + "-wide") && ui->resize(normalSize)
+            && ui->saveScreenshotAt(WindowDriver::panelSize, screenshot);
     }
 
     // Requests to `server` with `method` whose path is `path`, or starts with it when `prefix`.
@@ -328,6 +329,7 @@ private slots:
         QVERIFY(ui->drag(WindowDriver::centreOf(blockView(2)), QPointF(20, 300)));
         QCOMPARE(routeLines().size(), 1);
         QVERIFY(ui->saveScreenshot("routing-route"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "routing-route"));
     }
 
     void holdingSharesABlockToAllAndBack()

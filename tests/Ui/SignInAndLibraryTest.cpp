@@ -192,6 +192,7 @@ private slots:
         QVERIFY(ui->waitForText("Please name your room."));
         QVERIFY(ui->itemWithText("Choose the room shape that best represents your room."));
         QVERIFY(ui->saveScreenshot("room-settings-new"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "room-settings-new"));
 
         QVERIFY(ui->click(ui->itemWithText("Enter Room Name")));
         ui->typeText("Annex 7");
@@ -253,11 +254,13 @@ private slots:
         QVERIFY(ui->itemWithText("Enable frame forwarding optimization"));
         QVERIFY(ui->itemWithText("Primary Display Sharing Mode"));
         QVERIFY(ui->saveScreenshot("settings"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "settings"));
         QVERIFY(closeSettings());
 
         QVERIFY(chooseFromUserMenu("About"));
         QVERIFY(ui->waitForText("Trellion " + state->appVersion()));
         QVERIFY(ui->saveScreenshot("about"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "about"));
         QVERIFY(ui->click(ui->itemWithText("OK")));
         QVERIFY(ui->waitUntilTextGone("Trellion " + state->appVersion()));
         QVERIFY(homeShown());
@@ -269,9 +272,11 @@ private slots:
         QVERIFY(ui->resize(QSize(2048, 768)));
         QVERIFY(homeShown());
         QVERIFY(ui->saveScreenshot("home-2048x768"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "home"));
         QVERIFY(signOutThroughMenu());
         QVERIFY(ui->itemWithText("Login"));
         QVERIFY(ui->saveScreenshot("login-2048x768"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "login"));
         QVERIFY(ui->resize(QSize(1024, 768)));
     }
 
