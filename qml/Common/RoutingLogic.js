@@ -2,20 +2,6 @@
 
 // Decisions of the routing screen, kept apart from the views so they can be tested.
 
-// Room outline margins (fixed pixels, from the screen's own edges) per classroom type; null: no outline.
-function outlineMargins(classroomType) {
-    switch (classroomType) {
-    case "square":
-        return { top: 35, left: 150, right: 150, bottom: 35, showBottom: true }
-    case "rectangle":
-        return { top: 80, left: 115, right: 115, bottom: 145, showBottom: true }
-    case "open":
-        return { top: 35, left: 150, right: 150, bottom: 35, showBottom: false }
-    default:
-        return null
-    }
-}
-
 function contains(rect, x, y) {
     return x >= rect.x && x <= rect.x + rect.width && y >= rect.y && y <= rect.y + rect.height
 }
