@@ -407,6 +407,7 @@ private slots:
         QVERIFY(enterEditor());
         QVERIFY(ui->saveScreenshot("editor-wide"));
         QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "editor"));
+        QVERIFY(ui->isLayoutReadable());
 
         TeamBlock* first = teamNamed("Team 1");
         QQuickItem* view = viewOf(first);
@@ -425,6 +426,7 @@ private slots:
         QVERIFY(chooseFromBlockMenu(added, "Edit"));
         QVERIFY(ui->waitForText("Edit team block"));
         QVERIFY(ui->saveScreenshot("editor-team-dialog-wide"));
+        QVERIFY(ui->isLayoutReadable());
         QVERIFY(ui->click(ui->itemNamed("teamNameInput")));
         ui->pressKey(Qt::Key_A, Qt::ControlModifier);
         ui->typeText("Renamed");

@@ -165,7 +165,7 @@ class RoutingScreenTest : public QObject {
     bool showWide(const QString& screenshot)
     {
         return ui->resize(wideSize) && ui->saveScreenshot(screenshot + "-wide") && ui->resize(normalSize)
-            && ui->saveScreenshotAt(WindowDriver::panelSize, screenshot);
+            && ui->saveScreenshotAt(WindowDriver::panelSize, screenshot) && ui->isLayoutReadable();
     }
 
     // Requests to `server` with `method` whose path is `path`, or starts with it when `prefix`.
@@ -330,6 +330,7 @@ private slots:
         QCOMPARE(routeLines().size(), 1);
         QVERIFY(ui->saveScreenshot("routing-route"));
         QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "routing-route"));
+        QVERIFY(ui->isLayoutReadable());
     }
 
     void holdingSharesABlockToAllAndBack()

@@ -137,6 +137,7 @@ private slots:
         QVERIFY(ui->resize(QSize(1024, 768)));
         QVERIFY(ui->waitForText("Sign In"));
         QVERIFY(ui->saveScreenshot("login"));
+        QVERIFY(ui->isLayoutReadable());
 
         form = std::make_unique<SignInForm>(*ui);
         QVERIFY(form->findFields());
@@ -182,6 +183,7 @@ private slots:
         QVERIFY(ui->itemWithText("Science Center"));
         QCOMPARE(ui->imagesWithSource("ThreeDotMenu.svg").size(), 3); // the editor may change every room
         QVERIFY(ui->saveScreenshot("home"));
+        QVERIFY(ui->isLayoutReadable());
     }
 
     void createRoomThroughTheForm()
@@ -192,13 +194,15 @@ private slots:
         QVERIFY(ui->waitForText("Please name your room."));
         QVERIFY(ui->itemWithText("Choose the room shape that best represents your room."));
         QVERIFY(ui->saveScreenshot("room-settings-new"));
+        QVERIFY(ui->isLayoutReadable());
         QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "room-settings-new"));
 
         QVERIFY(ui->click(ui->itemWithText("Enter Room Name")));
         ui->typeText("Annex 7");
         QVERIFY(ui->click(ui->itemWithText("Rectangle")));
         QVERIFY(ui->click(ui->itemWithText("SAVE")));
-        QVERIFY(created.wait(answerTimeoutMs));
+        // The answer may come while the click is still being delivered.
+        QTRY_VERIFY_WITH_TIMEOUT(!created.isEmpty(), answerTimeoutMs);
         QVERIFY(ui->waitUntilTextGone("Please name your room."));
 
         const QJsonObject stored = storedRoom("Annex 7");
@@ -229,6 +233,7 @@ private slots:
         QVERIFY(ui->waitForText("Duplicate"));
         QVERIFY(ui->itemWithText("Edit") && ui->itemWithText("Delete"));
         QVERIFY(ui->saveScreenshot("classroom-menu"));
+        QVERIFY(ui->isLayoutReadable());
         QVERIFY(ui->click(ui->itemWithText("Duplicate")));
         QVERIFY(ui->waitForText("Copy of Studio 4", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->waitUntilTextGone("Duplicate"));
@@ -240,6 +245,7 @@ private slots:
         QVERIFY(ui->waitForText("Are you sure you want to", WindowDriver::Match::Contains));
         QVERIFY(ui->itemWithText("delete Copy of Studio 4?", WindowDriver::Match::Contains));
         QVERIFY(ui->saveScreenshot("delete-dialog"));
+        QVERIFY(ui->isLayoutReadable());
         QVERIFY(ui->click(ui->itemWithText("CONFIRM")));
         QVERIFY(ui->waitUntilTextGone("Copy of Studio 4", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(QTest::qWaitFor([&] { return app.storedRooms().size() == roomsBefore; }, answerTimeoutMs));
@@ -254,12 +260,14 @@ private slots:
         QVERIFY(ui->itemWithText("Enable frame forwarding optimization"));
         QVERIFY(ui->itemWithText("Primary Display Sharing Mode"));
         QVERIFY(ui->saveScreenshot("settings"));
+        QVERIFY(ui->isLayoutReadable());
         QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "settings"));
         QVERIFY(closeSettings());
 
         QVERIFY(chooseFromUserMenu("About"));
         QVERIFY(ui->waitForText("Trellion " + state->appVersion()));
         QVERIFY(ui->saveScreenshot("about"));
+        QVERIFY(ui->isLayoutReadable());
         QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "about"));
         QVERIFY(ui->click(ui->itemWithText("OK")));
         QVERIFY(ui->waitUntilTextGone("Trellion " + state->appVersion()));
@@ -293,6 +301,7 @@ private slots:
         QVERIFY(chooseFromUserMenu("Logout"));
         QVERIFY(ui->waitForText("Enter your password to continue."));
         QVERIFY(ui->saveScreenshot("logout-dialog"));
+        QVERIFY(ui->isLayoutReadable());
         ui->typeText("not-the-password");
         ui->pressKey(Qt::Key_Return);
         QVERIFY(ui->waitForText("Invalid password", WindowDriver::Match::Exact, answerTimeoutMs));
