@@ -10,11 +10,13 @@
 #include "Logger.h"
 #include "LookinImage.h"
 #include "NetworkManager.h"
+#include "PropertyHelpers.h"
 #include "RoutableBlock.h"
 #include "RoutingSession.h"
 #include "SessionStatistics.h"
 #include "Settings/Settings.h"
 #include "TeamBlock.h"
+#include "WindowGeometry.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,6 +25,7 @@
 #include <QJsonObject>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQuickWindow>
 #include <QUuid>
 
 namespace {
@@ -136,6 +139,9 @@ void StateManager::initialize()
     context->setContextProperty("IS_QT_DEBUG", false);
     engine->addImageProvider("RuvoruVadudo", globals.lookinImage());
     engine->load(QUrl("qrc:/qml/Main.qml"));
+    if (auto* window = qobject_cast<QQuickWindow*>(engine->rootObjects().value(0));
+        window && globals.settings())
+        new WindowGeometry(window, globals.settings());
     initialized = true;
 }
 
@@ -146,6 +152,12 @@ void StateManager::shutdown()
     engine->deleteLater();
     engine = nullptr;
     initialized = false;
+}
+
+void StateManager::requireSave(bool require)
+{
+    if (assignIfChanged(m_saveRequired, require))
+        emit saveRequiredChanged();
 }
 
 bool StateManager::isInterfaceLoaded() const

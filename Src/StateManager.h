@@ -9,6 +9,7 @@ class StateManager : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isScreenkeyEnabled READ isScreenkeyEnabled NOTIFY isScreenkeyEnabledChanged)
     Q_PROPERTY(bool canUserEdit READ canUserEdit NOTIFY canUserEditChanged)
+    Q_PROPERTY(bool isSaveRequired READ saveRequired NOTIFY saveRequiredChanged)
 public:
     explicit StateManager(QObject* parent = nullptr);
 
@@ -23,7 +24,7 @@ public:
     QString userName() const { return m_userName; }
 
     Q_INVOKABLE bool saveRequired() const { return m_saveRequired; }
-    Q_INVOKABLE void requireSave(bool require = true) { m_saveRequired = require; }
+    Q_INVOKABLE void requireSave(bool require = true);
     Q_INVOKABLE void setCanUserEdit(bool newValue = false);
     Q_INVOKABLE void performLogin(const QString& user, const QString& password, bool shouldRememberUser);
     Q_INVOKABLE void performTestLogout(const QString& password);
@@ -47,6 +48,7 @@ signals:
     void canUserEditChanged();
     void reSignInSuccess();
     void reSignInFailure(QString reason);
+    void saveRequiredChanged();
 
 private slots:
     void exitHandler();

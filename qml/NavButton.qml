@@ -7,6 +7,8 @@ Item {
 
     property string iconName: "Logout"
     property string buttonLabel: "Logout"
+    // Filled with the positive colour while pressing it would do something worth doing.
+    property bool highlighted: false
     signal buttonClicked
 
     Rectangle {
@@ -16,7 +18,7 @@ Item {
         width: Math.min(parent.width, parent.height - caption.height)
         height: width
         radius: width / 2
-        color: Common.dialogBorderColor
+        color: navButton.highlighted ? Common.positiveColor : Common.dialogBorderColor
 
         Image {
             anchors.centerIn: parent
@@ -32,9 +34,9 @@ Item {
         anchors.top: disc.bottom
         anchors.horizontalCenter: parent.horizontalCenter
         text: navButton.buttonLabel
-        color: Common.mutedTextColor
+        color: Common.textColor
         font.family: Common.gPrimaryFont
-        font.pixelSize: 12
+        font.pixelSize: Common.readablePixels(12)
     }
 
     MouseArea {

@@ -99,6 +99,22 @@ bool Settings::shouldFullscreenPrimaryPostsEnforced() const
     return isEnforced(fullscreenPrimarySwitch);
 }
 
+QRect Settings::windowGeometry() const
+{
+    return store.value(SettingsKey::windowGeometry).toRect();
+}
+
+bool Settings::isWindowMaximized() const
+{
+    return store.value(SettingsKey::windowMaximized, false).toBool();
+}
+
+void Settings::setWindowPlacement(const QRect& geometry, bool maximized)
+{
+    store.setValue(SettingsKey::windowGeometry, geometry);
+    store.setValue(SettingsKey::windowMaximized, maximized);
+}
+
 template <typename T>
 void Settings::load(const char* key, T& value, void (Settings::*changed)())
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QSettings>
 
 class MdmInterface;
@@ -15,6 +16,8 @@ constexpr char savedUsername[] = "savedUsername";
 constexpr char requirePasswordLogout[] = "requirePasswordLogout";
 constexpr char frameForwarding[] = "frameForwarding";
 constexpr char fullscreenPrimaryPosts[] = "fullscreenPrimaryPosts";
+constexpr char windowGeometry[] = "windowGeometry";
+constexpr char windowMaximized[] = "windowMaximized";
 }
 
 // The user's persistent preferences, written through on every change. A managed
@@ -58,6 +61,12 @@ public:
     bool shouldFullscreenPrimaryPosts() const { return m_shouldFullscreenPrimaryPosts; }
     void setShouldFullscreenPrimaryPosts(bool fullscreen);
     bool shouldFullscreenPrimaryPostsEnforced() const;
+
+    // Where the main window was last left (a null rect before the first start ends). Not a
+    // preference, so never managed, logged or reported.
+    QRect windowGeometry() const;
+    bool isWindowMaximized() const;
+    void setWindowPlacement(const QRect& geometry, bool maximized);
 
 signals:
     void isFirstCreateChanged();

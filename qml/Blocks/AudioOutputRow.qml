@@ -16,7 +16,8 @@ Item {
     Text {
         id: caption
         x: Common.pixelWidth(20)
-        width: Common.pixelWidth(200)
+        // Never narrower than the caption: the switch moves aside rather than cover it.
+        width: Math.max(Common.pixelWidth(200), implicitWidth)
         height: parent.height
         verticalAlignment: Text.AlignVCenter
         // The app's font has no "ⓘ"; the same sign is drawn from the icon set.

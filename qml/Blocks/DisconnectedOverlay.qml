@@ -1,12 +1,13 @@
 import QtQuick 2.12
 
-// Covers a block whose pod did not join the routing session and writes "(Disconnected)" under it.
+// Covers a block whose pod did not join the routing session and writes "(Disconnected)" along its
+// bottom edge, inside the block, so it never runs over the room's walls.
 Image {
     anchors.fill: parent
     source: "qrc:///images/teamblock/ConnectionError.png"
 
     BlockLabel {
-        anchors.top: parent.bottom
+        anchors.bottom: parent.bottom
         width: parent.width
         text: "(Disconnected)"
     }

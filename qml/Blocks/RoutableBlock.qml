@@ -24,6 +24,8 @@ Item {
     property bool isPrimaryDisplay: routingBlockObject ? routingBlockObject.isPrimaryBlock() : false
 
     property bool isInRoutingScreen: false
+    // The band along the top that holds the name: nothing laid over the block may cover it.
+    property real nameBandHeight: 0
     property real roomScale: 1.0
     // Drawings inside a block keep their proportions: they grow with the window's smaller scale.
     readonly property real contentScale: Math.min(Common.pixelWidth(1), Common.pixelHeight(1))

@@ -55,6 +55,7 @@ RoutableBlock {
 
     width: Common.pixelWidth(150) * roomScale
     height: Common.pixelHeight(177) * roomScale
+    nameBandHeight: height - imageArea.height
     lineAnchor: Qt.point(imageArea.x + imageArea.width / 2, imageArea.y + imageArea.height / 2)
 
     BlockLabel {

@@ -16,6 +16,8 @@ QtObject {
     function pixelHeightReverse(base) { return base / (windowHeight / mainRootHeight) }
     function pixelFont(base) { return base * windowHeight / mainRootHeight }
     function pixelScale() { return ((windowHeight / mainRootHeight) + (windowWidth / mainRootWidth)) / 2 }
+    // What must stay readable from a step away grows with the window but never below its design size.
+    function readablePixels(base) { return Math.max(base, base * pixelScale()) }
 
     readonly property color gBackgroundColor: "#415E8D"
     readonly property color gToolbarColor: "#1C2435"
@@ -29,7 +31,6 @@ QtObject {
     readonly property color accentColor: "#FF3367"
     readonly property color productNameColor: "#FE4062"
     readonly property color textColor: "white"
-    readonly property color mutedTextColor: "#888893"
     readonly property color cardColor: "#1E202B"
     readonly property color cardBorderColor: "#A8E6DC"
     readonly property color formColor: "#343E56"

@@ -40,17 +40,6 @@ function stepFurnitureScale(current, step) {
     return furnitureScale(roundTo(current + step, 2))
 }
 
-// Room outline margins in fixed pixels per room type, or null when the room has no outline.
-var outlineMargins = {
-    "square": { top: 35, left: 75, right: 75, bottom: 35, showBottomLine: true },
-    "rectangle": { top: 80, left: 40, right: 40, bottom: 145, showBottomLine: true },
-    "open": { top: 35, left: 75, right: 75, bottom: 35, showBottomLine: false }
-}
-
-function outlineFor(classroomType) {
-    return outlineMargins.hasOwnProperty(classroomType) ? outlineMargins[classroomType] : null
-}
-
 // Where a dragged block may go: right of the catalogue and inside the screen. A block larger than
 // the canvas stays pinned to its top-left rather than getting an inverted range.
 function dragBounds(canvasLeft, screenWidth, screenHeight, itemWidth, itemHeight) {

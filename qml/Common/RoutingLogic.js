@@ -2,20 +2,6 @@
 
 // Decisions of the routing screen, kept apart from the views so they can be tested.
 
-// Room outline margins (fixed pixels, from the screen's own edges) per classroom type; null: no outline.
-function outlineMargins(classroomType) {
-    switch (classroomType) {
-    case "square":
-        return { top: 35, left: 150, right: 150, bottom: 35, showBottom: true }
-    case "rectangle":
-        return { top: 80, left: 115, right: 115, bottom: 145, showBottom: true }
-    case "open":
-        return { top: 35, left: 150, right: 150, bottom: 35, showBottom: false }
-    default:
-        return null
-    }
-}
-
 function contains(rect, x, y) {
     return x >= rect.x && x <= rect.x + rect.width && y >= rect.y && y <= rect.y + rect.height
 }
@@ -93,9 +79,12 @@ function toggledSelection(selected, index) {
     return selected === index ? -1 : index
 }
 
+// One cell of the route menu in design-grid units: its caption, at 12 px or more, fits in it.
+var menuCellWidth = 95
+
 // Width of the route menu in design-grid units for `messageCount` messages.
 function menuWidth(messageCount) {
-    return (5 + messageCount) * 65 + 20
+    return (5 + messageCount) * menuCellWidth + 20
 }
 
 // Why a new custom message is refused, checked in this order; "" when it may be created.

@@ -1,22 +1,26 @@
 import QtQuick 2.12
 import Common 1.0
+import "../Common/RoomWalls.js" as RoomWalls
 
-// The room's walls: four thick rounded lines inset from the item's edges by fixed pixel margins.
-// An open room has no bottom wall.
+// The room's walls: four thick rounded lines where its type puts them, scaled like the blocks and
+// moved `shiftX` to the left with them. An open room has no bottom wall, a room without walls none.
 Item {
     id: outline
 
-    property real topMargin: 0
-    property real leftMargin: 0
-    property real rightMargin: 0
-    property real bottomMargin: 0
-    property bool showBottomLine: true
+    property string classroomType
+    property real shiftX: 0
+    readonly property var walls: RoomWalls.wallsFor(classroomType)
     readonly property real lineWidth: 5
 
-    // The framed area, in the outline's own coordinates.
-    readonly property rect frame: Qt.rect(leftMargin, topMargin,
-                                          width - leftMargin - rightMargin,
-                                          height - topMargin - bottomMargin)
+    // The framed area in the outline's own coordinates; a room without walls gets the square room's,
+    // so what is placed against the walls has a place there too.
+    readonly property rect frame: {
+        var w = walls || RoomWalls.walls.square
+        return Qt.rect(Common.pixelWidth(w.left) - shiftX, Common.pixelHeight(w.top),
+                       Common.pixelWidth(w.right - w.left), Common.pixelHeight(w.bottom - w.top))
+    }
+
+    visible: walls !== null
 
     component Wall: Rectangle {
         color: Common.roomOutlineColor
@@ -30,7 +34,7 @@ Item {
         height: outline.lineWidth
     }
     Wall {
-        visible: outline.showBottomLine
+        visible: outline.walls !== null && outline.walls.closed
         x: outline.frame.x
         y: outline.frame.y + outline.frame.height - outline.lineWidth
         width: outline.frame.width

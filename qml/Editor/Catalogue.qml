@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import Common 1.0
+import "../Components"
 import "../Common/EditorLogic.js" as EditorLogic
 
 // The left-hand menu: the classroom name (a click edits the room), the sections of things to drag onto
@@ -28,13 +29,12 @@ Rectangle {
         width: parent.width
         height: Common.pixelHeight(65)
 
-        Text {
+        ElidedText {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.margins: Common.pixelWidth(11)
             anchors.verticalCenter: parent.verticalCenter
             text: catalogue.classroomName
-            elide: Text.ElideRight
             color: "white"
             font.family: Common.gPrimaryFont
             font.pixelSize: Common.pixelFont(18)

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import Common 1.0
+import "../Components"
 
 // A catalogue section: a header that opens it and, while open, its panel.
 Column {
@@ -27,14 +28,13 @@ Column {
             visible: section.open
         }
 
-        Text {
+        ElidedText {
             anchors.left: parent.left
             anchors.right: chevronCell.left
             anchors.leftMargin: Common.pixelWidth(11)
             anchors.rightMargin: Common.pixelWidth(11)
             anchors.verticalCenter: parent.verticalCenter
             text: section.title
-            elide: Text.ElideRight
             color: "white"
             font.family: Common.gPrimaryFont
             font.pixelSize: Common.pixelFont(16)

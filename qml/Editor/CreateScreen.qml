@@ -73,11 +73,9 @@ Item {
 
     ScreenBackground {}
 
-    EditorOutline {
+    RoomOutline {
         id: outline
-        x: catalogue.width
-        width: parent.width - x
-        height: parent.height
+        anchors.fill: parent
         classroomType: createScreen.classroomType
     }
 
@@ -100,10 +98,9 @@ Item {
     }
 
     ZoomControl {
-        // Inside the outline's top-right corner; rooms without an outline use the square room's corner.
-        readonly property var margins: outline.margins || EditorLogic.outlineMargins["square"]
-        x: createScreen.width - margins.right - outline.lineWidth - Common.pixelWidth(10) - width
-        y: margins.top + outline.lineWidth + Common.pixelHeight(10)
+        // Inside the outline's top-right corner.
+        x: outline.frame.x + outline.frame.width - outline.lineWidth - Common.pixelWidth(10) - width
+        y: outline.frame.y + outline.lineWidth + Common.pixelHeight(10)
         onZoomIn: createScreen.classroomScale = EditorLogic.stepZoom(createScreen.classroomScale, EditorLogic.zoomStep)
         onZoomOut: createScreen.classroomScale = EditorLogic.stepZoom(createScreen.classroomScale, -EditorLogic.zoomStep)
     }

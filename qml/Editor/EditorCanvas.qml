@@ -44,9 +44,10 @@ Item {
                 onBlockPressed: canvas.itemPressed()
             }
 
+            // Beside the display's top corner, clear of the name above it.
             BlockMenuButton {
-                x: parent.width + Common.pixelWidth(20) - width
-                y: -Common.pixelHeight(30)
+                x: parent.width + Common.pixelWidth(4)
+                y: 0
                 onMenuRequested: canvas.blockMenuRequested(primaryView.routingBlockObject, windowX, windowY)
             }
         }
@@ -76,9 +77,10 @@ Item {
                 onBlockPressed: canvas.itemPressed()
             }
 
+            // On the corner below the name band, so a long name never runs under it.
             BlockMenuButton {
                 x: parent.width + Common.pixelWidth(12) - width
-                y: Common.pixelHeight(6)
+                y: teamView.nameBandHeight
                 onMenuRequested: canvas.blockMenuRequested(teamView.routingBlockObject, windowX, windowY)
             }
         }

@@ -10,7 +10,7 @@ Rectangle {
     signal exitClicked
 
     width: Common.windowWidth * 0.152
-    height: Common.windowHeight * 0.091
+    height: Common.windowHeight * 0.12
     radius: 5
     color: Common.gToolbarColor
 
@@ -21,17 +21,18 @@ Rectangle {
 
         NavButton {
             objectName: "saveButton"
-            width: bar.width * 0.23
-            height: bar.height * 0.514
+            width: bar.width * 0.3
+            height: bar.height * 0.75
             iconName: "Save"
             buttonLabel: "Save"
+            highlighted: stateManager.isSaveRequired
             onButtonClicked: bar.saveClicked()
         }
 
         NavButton {
             objectName: "exitButton"
-            width: bar.width * 0.23
-            height: bar.height * 0.514
+            width: bar.width * 0.3
+            height: bar.height * 0.75
             iconName: "Logout"
             buttonLabel: "Exit"
             onButtonClicked: bar.exitClicked()

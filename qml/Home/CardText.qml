@@ -1,9 +1,9 @@
 import QtQuick 2.12
 import Common 1.0
+import "../Components"
 
 // A line of text on a classroom card.
-Text {
+ElidedText {
     color: Common.textColor
-    elide: Text.ElideRight
     font.family: Common.gPrimaryFont
 }

@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtGraphicalEffects 1.12
 import Common 1.0
+import "../Components"
 
 // A message icon: a picture or a number in a circle, blue while active; in the route menu it is
 // smaller and carries a caption underneath.
@@ -14,7 +15,8 @@ Item {
     property bool inMenu: false
     property bool activeState: false
     property bool hideBackground: false
-    property bool isSpecialIcon: false
+    // How wide the caption under a menu icon may run before it is cut.
+    property real captionWidth: circleSize * 1.5
     signal clicked
 
     // The active blue of message icons, a shade apart from the buttons' blue.
@@ -65,19 +67,18 @@ Item {
         }
     }
 
-    Text {
+    ElidedText {
         id: caption
         visible: icon.inMenu
         anchors.top: circle.bottom
         anchors.topMargin: Common.pixelHeight(2)
         anchors.horizontalCenter: parent.horizontalCenter
-        width: icon.circleSize * 1.5
+        width: icon.captionWidth
         horizontalAlignment: Text.AlignHCenter
-        elide: icon.isSpecialIcon ? Text.ElideNone : Text.ElideRight
         text: icon.labelText
         color: Common.dialogBorderColor
         font.family: Common.gPrimaryFont
-        font.pixelSize: 10
+        font.pixelSize: Common.readablePixels(12)
     }
 
     MouseArea {

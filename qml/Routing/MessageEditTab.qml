@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import Common 1.0
+import "../Components"
 
 // The existing messages, each deletable unless it is the built-in one.
 Column {
@@ -37,12 +38,11 @@ Column {
                 iconText: modelData.iconText
             }
 
-            Text {
+            ElidedText {
                 anchors.left: icon.right
                 anchors.leftMargin: Common.pixelWidth(20)
                 anchors.right: remove.left
                 anchors.verticalCenter: parent.verticalCenter
-                elide: Text.ElideRight
                 text: modelData.message
                 color: Common.textColor
                 font.family: Common.gPrimaryFont

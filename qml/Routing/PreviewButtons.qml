@@ -1,8 +1,8 @@
 import QtQuick 2.12
 import Common 1.0
 
-// One live-view button on the top-right corner of every block of the plan. Lies above the gesture
-// layer, so pressing one never starts a route.
+// One live-view button on the top-right corner of every block of the plan, below the block's name.
+// Lies above the gesture layer, so pressing one never starts a route.
 Item {
     id: buttons
 
@@ -18,7 +18,7 @@ Item {
                                                                         : buttons.plan.primaryView
             visible: view !== null
             x: view ? view.x + view.width - width - Common.pixelWidth(4) : 0
-            y: view ? view.y + Common.pixelHeight(4) : 0
+            y: view ? view.y + view.nameBandHeight + Common.pixelHeight(4) : 0
             podName: view ? view.displayName : ""
             onActivated: buttons.previewRequested(view.displayAddress, view.displayName, byKeyboard ? previewButton : null)
         }

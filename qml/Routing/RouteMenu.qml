@@ -49,7 +49,6 @@ Rectangle {
         anchors.bottomMargin: Common.pixelHeight(10)
 
         RouteMenuItem {
-            cellWidth: 60
             caption: "Add New"
             iconName: "AddNew"
             onClicked: menu.addNewClicked()
@@ -59,13 +58,11 @@ Rectangle {
             model: menu.messages
 
             RouteMenuItem {
-                cellWidth: 65
                 caption: modelData.message
                 iconName: modelData.iconName
                 iconType: modelData.iconType
                 iconText: modelData.iconText
                 withCircle: true
-                isSpecialIcon: !modelData.canBeDeleted
                 activeState: menu.selectedMessage === index
                 onClicked: {
                     menu.select(RoutingLogic.toggledSelection(menu.selectedMessage, index))
@@ -76,7 +73,6 @@ Rectangle {
         }
 
         RouteMenuItem {
-            cellWidth: 60
             caption: "Reset"
             iconName: "Reset"
             onClicked: {
@@ -87,19 +83,15 @@ Rectangle {
         }
 
         RouteMenuItem {
-            cellWidth: 60
             caption: "Primary to All"
             iconName: "PrimarytoAll"
-            isSpecialIcon: true
             enabled: menu.hasPrimaryDisplay
             onClicked: menu.routingSession.routePrimaryToAll()
         }
 
         RouteMenuItem {
-            cellWidth: 60
             caption: "Banners"
             iconName: menu.bannersShown ? "BannersShow" : "BannersHide"
-            isSpecialIcon: true
             onClicked: {
                 menu.routingSession.toggleRoutingBanners()
                 menu.refreshBanners()
@@ -107,7 +99,6 @@ Rectangle {
         }
 
         RouteMenuItem {
-            cellWidth: 50
             caption: "Exit"
             iconName: "Exit"
             onClicked: menu.exitClicked()

@@ -2,7 +2,6 @@ import QtQuick 2.12
 import Common 1.0
 import "../Blocks"
 import "../Components"
-import "../Common/RoutingLogic.js" as RoutingLogic
 
 // The classroom as routed: outline, route lines, the primary display, team blocks and furniture,
 // all 75 scaled left of where the layout stores them.
@@ -18,7 +17,6 @@ Item {
     readonly property real shiftX: Common.pixelWidth(75)
     readonly property var primaryView: primaryLoader.item
     readonly property int teamCount: teams.count
-    readonly property var outline: RoutingLogic.outlineMargins(classroomType)
 
     function teamView(index) { return teams.itemAt(index) }
     function viewFor(index) { return index === -1 ? primaryView : teamView(index) }
@@ -32,12 +30,8 @@ Item {
 
     RoomOutline {
         anchors.fill: parent
-        visible: plan.outline !== null
-        topMargin: plan.outline ? plan.outline.top : 0
-        leftMargin: plan.outline ? plan.outline.left : 0
-        rightMargin: plan.outline ? plan.outline.right : 0
-        bottomMargin: plan.outline ? plan.outline.bottom : 0
-        showBottomLine: plan.outline ? plan.outline.showBottom : false
+        classroomType: plan.classroomType
+        shiftX: plan.shiftX
     }
 
     Repeater {

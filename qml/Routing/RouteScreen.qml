@@ -126,7 +126,8 @@ Item {
         onExitClicked: screen.requestExit()
     }
 
-    Text {
+    ElidedText {
+        width: Math.min(implicitWidth, screen.width / 2)
         leftPadding: 35
         topPadding: 5
         text: screen.classroomName

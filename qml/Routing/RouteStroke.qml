@@ -1,7 +1,8 @@
 import QtQuick 2.12
+import Common 1.0
 import "../Common/RoutingLogic.js" as RoutingLogic
 
-// A 2 px antialiased straight line between two points.
+// An antialiased straight line between two points, 2 px at the design size and thicker on larger windows.
 Rectangle {
     property point from
     property point to
@@ -9,7 +10,7 @@ Rectangle {
     x: from.x
     y: from.y - height / 2
     width: RoutingLogic.lineLength(from.x, from.y, to.x, to.y)
-    height: 2
+    height: Common.readablePixels(2)
     antialiasing: true
     transformOrigin: Item.Left
     rotation: RoutingLogic.lineAngle(from.x, from.y, to.x, to.y)

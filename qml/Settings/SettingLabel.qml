@@ -1,11 +1,11 @@
 import QtQuick 2.12
 import Common 1.0
+import "../Components"
 
 // The one-line label of a setting, in its box's text colour.
-Text {
+ElidedText {
     property SettingsBox box
 
-    elide: Text.ElideRight
     color: box.foreground
     font.family: Common.gPrimaryFont
     font.pixelSize: box.style.labelSize

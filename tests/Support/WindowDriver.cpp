@@ -79,6 +79,25 @@ QUrl shownSource(const QQuickItem* item)
     return {};
 }
 
+// Where a text item's glyphs are, in window coordinates: its content box placed by its alignment.
+QRectF paintedRect(const QQuickItem* text)
+{
+    const QSizeF content(text->property("contentWidth").toReal(), text->property("contentHeight").toReal());
+    const int horizontal = text->property("effectiveHorizontalAlignment").toInt();
+    const int vertical = text->property("verticalAlignment").toInt();
+    qreal x = 0;
+    if (horizontal & Qt::AlignRight)
+        x = text->width() - content.width();
+    else if (horizontal & Qt::AlignHCenter)
+        x = (text->width() - content.width()) / 2;
+    qreal y = 0;
+    if (vertical & Qt::AlignBottom)
+        y = text->height() - content.height();
+    else if (vertical & Qt::AlignVCenter)
+        y = (text->height() - content.height()) / 2;
+    return text->mapRectToScene(QRectF(QPointF(x, y), content));
+}
+
 QQuickItem* topmost(const QList<QQuickItem*>& items)
 {
     return items.isEmpty() ? nullptr : items.last();
@@ -282,6 +301,70 @@ bool WindowDriver::saveScreenshot(const QString& name) const
     if (!win || !QDir().mkpath(directory))
         return false;
     return win->grabWindow().save(QDir(directory).filePath(name + ".png"), "PNG");
+}
+
+bool WindowDriver::saveScreenshotAt(const QSize& size, const QString& name)
+{
+    if (qEnvironmentVariableIsEmpty("TRELLION_SCREENSHOT_DIR"))
+        return true; // a test runs at the same sizes whether or not it saves pictures
+    if (!win)
+        return false;
+    const QSize before = win->size();
+    return resize(size)
+        && saveScreenshot(QStringLiteral("%1-%2x%3").arg(name).arg(size.width()).arg(size.height()))
+        && resize(before);
+}
+
+QStringList WindowDriver::layoutProblems() const
+{
+    QStringList problems;
+    if (!win)
+        return { "no window" };
+    constexpr qreal tolerance = 1; // antialiased edges
+    const QRectF window
+        = QRectF(QPointF(0, 0), win->size()).adjusted(-tolerance, -tolerance, tolerance, tolerance);
+    const auto isText
+        = [](const QQuickItem* item) { return item->inherits("QQuickText") && !shownText(item).isEmpty(); };
+    for (const QQuickItem* text : itemsWhere(isText)) {
+        const QString name = QStringLiteral("\"%1\"").arg(shownText(text));
+        const bool elides = text->property("elide").toInt() != Qt::ElideNone;
+        const bool wraps = text->property("wrapMode").toInt() != 0;
+        if (!elides && text->property("truncated").toBool())
+            problems.append(name + " is cut without an ellipsis");
+        else if (!elides && !wraps && text->width() + tolerance < text->implicitWidth())
+            problems.append(name + " runs past its box without an ellipsis");
+        if (!window.contains(paintedRect(text)))
+            problems.append(name + " lies partly outside the window");
+    }
+    return problems;
+}
+
+QStringList WindowDriver::layoutProblemsAtEverySize()
+{
+    if (!win)
+        return { "no window" };
+    const QSize before = win->size();
+    QStringList problems;
+    for (const QSize& size : layoutSizes) {
+        if (!resize(size)) {
+            problems.append(
+                QStringLiteral("the window did not take %1x%2").arg(size.width()).arg(size.height()));
+            continue;
+        }
+        for (const QString& problem : layoutProblems())
+            problems.append(QStringLiteral("%1x%2: %3").arg(size.width()).arg(size.height()).arg(problem));
+    }
+    if (!resize(before) || !ensureActive())
+        problems.append("the window did not return to its size");
+    return problems;
+}
+
+bool WindowDriver::isLayoutReadable()
+{
+    const QStringList problems = layoutProblemsAtEverySize();
+    for (const QString& problem : problems)
+        qWarning("Layout: %s", qPrintable(problem));
+    return problems.isEmpty();
 }
 
 bool WindowDriver::fillField(QQuickItem* field, const QString& text)

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QQuickItem;
@@ -72,6 +73,24 @@ public:
     // Saves the window as <name>.png into $TRELLION_SCREENSHOT_DIR; does nothing when unset.
     // False only when saving was asked for and failed.
     bool saveScreenshot(const QString& name) const;
+    // The same at `size`, as <name>-<width>x<height>.png, the window then returned to its size;
+    // nothing, not even the resizing, when no screenshots are asked for.
+    bool saveScreenshotAt(const QSize& size, const QString& name);
+
+    // A classroom panel or projector.
+    static constexpr QSize panelSize { 1920, 1080 };
+
+    // Every visible text a user cannot read whole, named with its text: cut without "…", or lying
+    // partly outside the window. Checked at each size of `layoutSizes`, the window then returned to
+    // its size; empty when all is well.
+    QStringList layoutProblemsAtEverySize();
+    QStringList layoutProblems() const;
+    // The same as a verdict for QVERIFY, each problem written out as a warning.
+    bool isLayoutReadable();
+    // From the smallest classroom computer to a 4K panel (whose device pixel ratio of 2 gives the
+    // interface 1920 by 1080 logical pixels).
+    static inline const QList<QSize> layoutSizes { { 1024, 768 }, { 1280, 800 }, { 1366, 768 },
+        { 1920, 1080 }, { 2560, 1440 } };
 
     static constexpr int defaultTimeoutMs = 5000;
 

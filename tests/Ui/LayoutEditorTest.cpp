@@ -148,7 +148,7 @@ private slots:
         QVERIFY2(app.start(), qPrintable(app.errorString()));
         ui = std::make_unique<WindowDriver>();
         QVERIFY(ui->isReady());
-        QCOMPARE(ui->window()->size(), QSize(1024, 768));
+        QVERIFY(ui->resize(QSize(1024, 768)));
         QVERIFY(app.signInAsEditor());
         QVERIFY(homeShown());
         roomId = storedRoom()["id"].toString();
@@ -412,6 +412,8 @@ private slots:
         QVERIFY(ui->resize(QSize(2048, 768)));
         QVERIFY(enterEditor());
         QVERIFY(ui->saveScreenshot("editor-wide"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "editor"));
+        QVERIFY(ui->isLayoutReadable());
 
         TeamBlock* first = teamNamed("Team 1");
         QQuickItem* view = viewOf(first);
@@ -430,6 +432,7 @@ private slots:
         QVERIFY(chooseFromBlockMenu(added, "Edit"));
         QVERIFY(ui->waitForText("Edit team block"));
         QVERIFY(ui->saveScreenshot("editor-team-dialog-wide"));
+        QVERIFY(ui->isLayoutReadable());
         QVERIFY(ui->click(ui->itemNamed("teamNameInput")));
         ui->pressKey(Qt::Key_A, Qt::ControlModifier);
         ui->typeText("Renamed");

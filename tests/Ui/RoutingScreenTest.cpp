@@ -164,7 +164,8 @@ class RoutingScreenTest : public QObject {
 
     bool showWide(const QString& screenshot)
     {
-        return ui->resize(wideSize) && ui->saveScreenshot(screenshot + "-wide") && ui->resize(normalSize);
+        return ui->resize(wideSize) && ui->saveScreenshot(screenshot + "-wide") && ui->resize(normalSize)
+            && ui->saveScreenshotAt(WindowDriver::panelSize, screenshot) && ui->isLayoutReadable();
     }
 
     // Requests to `server` with `method` whose path is `path`, or starts with it when `prefix`.
@@ -273,6 +274,7 @@ private slots:
         state = Globals::getInstance().stateManager();
         ui = std::make_unique<WindowDriver>();
         QVERIFY(ui->isReady());
+        QVERIFY(ui->resize(normalSize));
         form = std::make_unique<SignInForm>(*ui);
         QVERIFY(form->findFields());
         QVERIFY(form->signIn(AppFixture::editorEmail, AppFixture::editorPassword, homeRoom));
@@ -327,6 +329,8 @@ private slots:
         QVERIFY(ui->drag(WindowDriver::centreOf(blockView(2)), QPointF(20, 300)));
         QCOMPARE(routeLines().size(), 1);
         QVERIFY(ui->saveScreenshot("routing-route"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "routing-route"));
+        QVERIFY(ui->isLayoutReadable());
     }
 
     void holdingSharesABlockToAllAndBack()

@@ -6,12 +6,14 @@
 #include "SignInForm.h"
 #include "StateManager.h"
 #include "WindowDriver.h"
+#include "WindowGeometry.h"
 
 #include <QLineF>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -129,9 +131,13 @@ private slots:
         state = Globals::getInstance().stateManager();
         ui = std::make_unique<WindowDriver>();
         QVERIFY(ui->isReady());
-        QCOMPARE(ui->window()->size(), QSize(1024, 768));
+        // A first start fits the window to the screen; the tests then work on the design grid.
+        QCOMPARE(
+            ui->window()->geometry(), WindowGeometry::fitted(ui->window()->screen()->availableGeometry()));
+        QVERIFY(ui->resize(QSize(1024, 768)));
         QVERIFY(ui->waitForText("Sign In"));
         QVERIFY(ui->saveScreenshot("login"));
+        QVERIFY(ui->isLayoutReadable());
 
         form = std::make_unique<SignInForm>(*ui);
         QVERIFY(form->findFields());
@@ -177,6 +183,7 @@ private slots:
         QVERIFY(ui->itemWithText("Science Center"));
         QCOMPARE(ui->imagesWithSource("ThreeDotMenu.svg").size(), 3); // the editor may change every room
         QVERIFY(ui->saveScreenshot("home"));
+        QVERIFY(ui->isLayoutReadable());
     }
 
     void createRoomThroughTheForm()
@@ -187,6 +194,8 @@ private slots:
         QVERIFY(ui->waitForText("Please name your room."));
         QVERIFY(ui->itemWithText("Choose the room shape that best represents your room."));
         QVERIFY(ui->saveScreenshot("room-settings-new"));
+        QVERIFY(ui->isLayoutReadable());
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "room-settings-new"));
 
         // An empty form is refused with the name field marked; a name at the limit says so.
         QVERIFY(ui->click(ui->itemWithText("SAVE")));
@@ -201,7 +210,8 @@ private slots:
         QCOMPARE(created.count(), 0);
         QVERIFY(ui->click(ui->itemWithText("Rectangle")));
         QVERIFY(ui->click(ui->itemWithText("SAVE")));
-        QVERIFY(created.wait(answerTimeoutMs));
+        // The answer may come while the click is still being delivered.
+        QTRY_VERIFY_WITH_TIMEOUT(!created.isEmpty(), answerTimeoutMs);
         QVERIFY(ui->waitUntilTextGone("Please name your room."));
 
         const QJsonObject stored = storedRoom("Annex 7");
@@ -232,6 +242,7 @@ private slots:
         QVERIFY(ui->waitForText("Duplicate"));
         QVERIFY(ui->itemWithText("Edit") && ui->itemWithText("Delete"));
         QVERIFY(ui->saveScreenshot("classroom-menu"));
+        QVERIFY(ui->isLayoutReadable());
         QVERIFY(ui->click(ui->itemWithText("Duplicate")));
         QVERIFY(ui->waitForText("Copy of Studio 4", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->waitUntilTextGone("Duplicate"));
@@ -243,6 +254,7 @@ private slots:
         QVERIFY(ui->waitForText("Are you sure you want to", WindowDriver::Match::Contains));
         QVERIFY(ui->itemWithText("delete Copy of Studio 4?", WindowDriver::Match::Contains));
         QVERIFY(ui->saveScreenshot("delete-dialog"));
+        QVERIFY(ui->isLayoutReadable());
         QVERIFY(ui->click(ui->itemWithText("CONFIRM")));
         QVERIFY(ui->waitUntilTextGone("Copy of Studio 4", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(QTest::qWaitFor([&] { return app.storedRooms().size() == roomsBefore; }, answerTimeoutMs));
@@ -257,11 +269,15 @@ private slots:
         QVERIFY(ui->itemWithText("Enable frame forwarding optimization"));
         QVERIFY(ui->itemWithText("Primary Display Sharing Mode"));
         QVERIFY(ui->saveScreenshot("settings"));
+        QVERIFY(ui->isLayoutReadable());
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "settings"));
         QVERIFY(closeSettings());
 
         QVERIFY(chooseFromUserMenu("About"));
         QVERIFY(ui->waitForText("Trellion " + state->appVersion()));
         QVERIFY(ui->saveScreenshot("about"));
+        QVERIFY(ui->isLayoutReadable());
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "about"));
         QVERIFY(ui->click(ui->itemWithText("OK")));
         QVERIFY(ui->waitUntilTextGone("Trellion " + state->appVersion()));
         QVERIFY(homeShown());
@@ -273,9 +289,11 @@ private slots:
         QVERIFY(ui->resize(QSize(2048, 768)));
         QVERIFY(homeShown());
         QVERIFY(ui->saveScreenshot("home-2048x768"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "home"));
         QVERIFY(signOutThroughMenu());
         QVERIFY(ui->itemWithText("Login"));
         QVERIFY(ui->saveScreenshot("login-2048x768"));
+        QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "login"));
         QVERIFY(ui->resize(QSize(1024, 768)));
     }
 
@@ -292,6 +310,7 @@ private slots:
         QVERIFY(chooseFromUserMenu("Logout"));
         QVERIFY(ui->waitForText("Enter your password to continue."));
         QVERIFY(ui->saveScreenshot("logout-dialog"));
+        QVERIFY(ui->isLayoutReadable());
         ui->typeText("not-the-password");
         ui->pressKey(Qt::Key_Return);
         QVERIFY(ui->waitForText("Invalid password", WindowDriver::Match::Exact, answerTimeoutMs));

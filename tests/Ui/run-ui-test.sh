@@ -8,4 +8,4 @@ shift
 rm -rf "$home"
 mkdir -p "$home"
 # Server numbers from 120 up, clear of those other tests take from 99 up (-a takes the next free one).
-exec xvfb-run -a -n 120 -s "-screen 0 2100x1000x24" "$@"
+exec xvfb-run -a -n 120 -s "-screen 0 2600x1500x24" "$@"

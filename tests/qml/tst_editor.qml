@@ -60,15 +60,6 @@ TestCase {
         compare(scale, 0.1)
     }
 
-    function test_outline() {
-        compare(EditorLogic.outlineFor("square"), { top: 35, left: 75, right: 75, bottom: 35, showBottomLine: true })
-        compare(EditorLogic.outlineFor("rectangle"), { top: 80, left: 40, right: 40, bottom: 145, showBottomLine: true })
-        compare(EditorLogic.outlineFor("open"), { top: 35, left: 75, right: 75, bottom: 35, showBottomLine: false })
-        compare(EditorLogic.outlineFor("none"), null)
-        compare(EditorLogic.outlineFor(""), null)
-        compare(EditorLogic.outlineFor("toString"), null)
-    }
-
     function test_dragBounds() {
         compare(EditorLogic.dragBounds(150, 1024, 708, 150, 177), { minX: 150, maxX: 874, minY: 0, maxY: 531 })
         // A block larger than the canvas (high zoom in a small window) must not get an inverted range.

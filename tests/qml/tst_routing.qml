@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtTest 1.2
 import "qrc:/qml/Common/RoutingLogic.js" as RoutingLogic
+import "qrc:/qml/Common/RoomWalls.js" as RoomWalls
 
 TestCase {
     name: "Routing"
@@ -100,8 +101,8 @@ TestCase {
     }
 
     function test_menuWidth() {
-        compare(RoutingLogic.menuWidth(1), 410)
-        compare(RoutingLogic.menuWidth(5), 670)
+        compare(RoutingLogic.menuWidth(1), 590)
+        compare(RoutingLogic.menuWidth(5), 970) // the most messages still fit the design width
     }
 
     function test_messageRefusal_order() {
@@ -131,14 +132,16 @@ TestCase {
         compare(RoutingLogic.screenKey(["K", "7", "Q"]), "")
     }
 
-    function test_outlineMargins() {
-        var square = RoutingLogic.outlineMargins("square")
-        compare([square.top, square.left, square.right, square.bottom, square.showBottom], [35, 150, 150, 35, true])
-        var rectangle = RoutingLogic.outlineMargins("rectangle")
-        compare([rectangle.top, rectangle.left, rectangle.right, rectangle.bottom], [80, 115, 115, 145])
-        var open = RoutingLogic.outlineMargins("open")
-        compare([open.top, open.left, open.bottom, open.showBottom], [35, 150, 35, false])
-        compare(RoutingLogic.outlineMargins("none"), null)
+    // One table for both screens; at the design size it puts the walls where each screen always had
+    // them: the editor's 75 px inside its canvas, the routing screen's as far from its plan's edge.
+    function test_roomWalls() {
+        var square = RoomWalls.wallsFor("square")
+        compare([square.left, square.top, 1024 - square.right, 708 - square.bottom, square.closed], [150 + 75, 35, 75, 35, true])
+        var rectangle = RoomWalls.wallsFor("rectangle")
+        compare([rectangle.left - 75, rectangle.top, 1024 - rectangle.right + 75, 708 - rectangle.bottom], [115, 80, 115, 145])
+        compare(RoomWalls.wallsFor("open").closed, false)
+        compare(RoomWalls.wallsFor("none"), null)
+        compare(RoomWalls.wallsFor("toString"), null)
     }
 
     function test_snapshotName() {
