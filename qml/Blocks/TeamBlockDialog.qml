@@ -31,10 +31,10 @@ Rectangle {
             return
         }
         console.log("EVENT: Dropping new Furniture on team block")
-        var preview = editArea.preview
-        var corner = preview.mapToItem(dropArea, 0, 0)
-        var position = BlockLogic.furnitureDropPosition(x, y, height,
-                                                        Qt.rect(corner.x, corner.y, preview.width, preview.height))
+        // Measured in the block's own turned and scaled square, so it lands where it was let go.
+        var contents = editArea.preview.contents
+        var dropped = contents.mapFromItem(dropArea, x, y)
+        var position = BlockLogic.furnitureDropPosition(dropped.x, dropped.y, contents.width, contents.zoom)
         if (position)
             stagingTeamBlock.addFurniture(position.x, position.y, iconName, 1.0)
     }

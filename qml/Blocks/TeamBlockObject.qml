@@ -16,6 +16,8 @@ RoutableBlock {
     property bool hideNameLabel: false
     property bool hideAudioIcon: false
     property bool enableIconSelection: false
+    // The turned, scaled square that furniture positions are measured in.
+    readonly property alias contents: contents
 
     // The item picked inside the block: a furniture icon object, or the table.
     property QtObject selectedFurniture: null
@@ -89,6 +91,7 @@ RoutableBlock {
         }
 
         TeamBlockContents {
+            id: contents
             anchors.centerIn: parent
             block: teamBlock
         }

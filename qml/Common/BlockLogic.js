@@ -36,14 +36,12 @@ function isTableIcon(iconName) {
     return iconName.indexOf("Table") >= 0
 }
 
-// Where furniture dropped on the open dialog lands inside the staging block, or null when it falls
-// outside the preview. (x, y): the drop position; preview: the preview's rectangle in the same coordinates.
-function furnitureDropPosition(x, y, height, preview) {
-    var px = x / previewZoom - preview.x
-    var py = y / previewZoom - preview.y + height / 2
-    if (px < 0 || py < 0 || px > preview.width / previewZoom || py > preview.height / previewZoom)
+// Where furniture dropped on the open dialog lands in the staging block's design units, or null when it
+// falls outside the block. (x, y): the drop in the block's square of `size`, drawn `zoom` times larger.
+function furnitureDropPosition(x, y, size, zoom) {
+    if (x < 0 || y < 0 || x > size || y > size)
         return null
-    return { x: px, y: py }
+    return { x: x / zoom, y: y / zoom }
 }
 
 // The handle of the rotation dial sits at the block's rotation, in -360..0 degrees, 0 at the top, clockwise.

@@ -218,18 +218,23 @@ private slots:
         QVERIFY(dropFromCatalogue("RectangleTableYellow", QPointF(400, 400)));
         QTRY_COMPARE(staging->teamTableIcon(), QString("RectangleTableYellow"));
         QVERIFY(openSection("Chairs", "ChairRoundYellow"));
-        QVERIFY(dropFromCatalogue("ChairRoundYellow", QPointF(470, 450)));
-        QTRY_COMPARE(staging->teamFurniture().size(), 1);
+        // Two chairs land as far apart as they were dropped.
+        const QPointF firstDrop(470, 450), secondDrop(420, 520);
+        QVERIFY(dropFromCatalogue("ChairRoundYellow", firstDrop));
+        QVERIFY(dropFromCatalogue("ChairRoundYellow", secondDrop));
+        QTRY_COMPARE(staging->teamFurniture().size(), 2);
         LayoutIcon* chair = staging->teamFurniture().first();
         QCOMPARE(chair->iconName(), QString("ChairRoundYellow"));
-
         QQuickItem* preview = ui->itemNamed("teamBlockPreview");
         const QList<QQuickItem*> chairs = ui->itemsWhere([&](const QQuickItem* item) {
-            return preview->isAncestorOf(item)
+            return preview->isAncestorOf(item) && item->inherits("QQuickImage") && item->isVisible()
                 && item->property("source").toString().endsWith("ChairRoundYellow.svg");
         });
-        QVERIFY(!chairs.isEmpty());
-        QVERIFY(ui->click(chairs.last()));
+        QCOMPARE(chairs.size(), 2);
+        const QPointF apart = chairs.at(1)->mapToScene({}) - chairs.at(0)->mapToScene({});
+        QVERIFY2((apart - (secondDrop - firstDrop)).manhattanLength() < 2,
+            qPrintable(QString("%1,%2").arg(apart.x()).arg(apart.y())));
+        QVERIFY(ui->click(chairs.at(0)));
         QQuickItem* plus = ui->imageWithSource("PlusIconDark.png");
         for (int i = 0; i < 9; ++i)
             QVERIFY(ui->click(plus));
@@ -249,7 +254,7 @@ private slots:
         QCOMPARE(added->displayAddress(), newTeamAddress);
         QCOMPARE(added->teamTableIcon(), QString("RectangleTableYellow"));
         QVERIFY(added->isAudioSource());
-        QCOMPARE(added->teamFurniture().size(), 1);
+        QCOMPARE(added->teamFurniture().size(), 2);
         QVERIFY(near(added->teamFurniture().first()->iconScale(), 3.0));
         QVERIFY(ui->itemWithText(newTeam)); // drawn on the canvas with its name
         QVERIFY(tile("DisplayYellow")); // the catalogue is back in normal mode
@@ -341,7 +346,7 @@ private slots:
         QCOMPARE(block["displayicon"].toString(), QString("DisplayYellow"));
         QCOMPARE(block["tableicon"].toString(), QString("RectangleTableYellow"));
         const QJsonArray inside = block["furniture"].toArray();
-        QCOMPARE(inside.size(), 1);
+        QCOMPARE(inside.size(), 2);
         QCOMPARE(inside[0]["name"].toString(), QString("ChairRoundYellow"));
         QVERIFY(near(number(inside[0]["scale"]), 3.0));
 
@@ -374,7 +379,7 @@ private slots:
         QCOMPARE(block->displayAddress(), newTeamAddress);
         QVERIFY(block->isAudioSource());
         QCOMPARE(block->teamTableIcon(), QString("RectangleTableYellow"));
-        QCOMPARE(block->teamFurniture().size(), 1);
+        QCOMPARE(block->teamFurniture().size(), 2);
         QVERIFY(layout()->primaryDisplay() && viewOf(layout()->primaryDisplay()));
         QCOMPARE(layout()->primaryDisplay()->displayAddress(), primaryAddress);
         QVERIFY(layout()->primaryDisplay()->isAudioSource());

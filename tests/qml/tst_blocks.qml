@@ -92,12 +92,11 @@ Item {
         }
 
         function test_furnitureDropPosition() {
-            var preview = Qt.rect(100, 50, 300, 354)
-            compare(BlockLogic.furnitureDropPosition(400, 200, 40, preview), { x: 100, y: 70 })
-            compare(BlockLogic.furnitureDropPosition(150, 200, 40, preview), null)
-            compare(BlockLogic.furnitureDropPosition(400, 40, 40, preview), null)
-            compare(BlockLogic.furnitureDropPosition(560, 200, 40, preview), null)
-            compare(BlockLogic.furnitureDropPosition(400, 500, 40, preview), null)
+            compare(BlockLogic.furnitureDropPosition(200, 60, 300, 2), { x: 100, y: 30 })
+            compare(BlockLogic.furnitureDropPosition(-1, 60, 300, 2), null)
+            compare(BlockLogic.furnitureDropPosition(200, -1, 300, 2), null)
+            compare(BlockLogic.furnitureDropPosition(301, 60, 300, 2), null)
+            compare(BlockLogic.furnitureDropPosition(200, 301, 300, 2), null)
         }
 
         function test_onlyTablesBecomeTheTable() {
