@@ -35,6 +35,8 @@ echo
 echo "Demo accounts (e-mail, password, permissions):"
 "$simulator" --config "$config" --list-accounts 2>/dev/null | sed 's/^/  /'
 echo "Pods, with their screen keys: $(endpoint controlUrl)/pods"
+echo "Switch pod 3 off for 20 s (it comes back as after a reboot):"
+echo "  curl -X POST -H 'Content-Type: application/json' -d '{\"silentMs\": 20000}' $(endpoint controlUrl)/pods/3/power-cycle"
 echo
 
 "$build/Trellion" \
