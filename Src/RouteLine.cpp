@@ -9,7 +9,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTimer>
 #include <QUuid>
 
 namespace {
@@ -48,7 +47,26 @@ RouteLine::RouteLine(RoutableBlock* source, RoutableBlock* sink, QObject* parent
     , m_sinkIsPrimary(sink && sink->isPrimaryBlock())
     , m_color(source ? source->displayColor() : QString())
 {
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(retryDelayMs);
+    connect(&m_retry, &QTimer::timeout, this, &RouteLine::createConnection);
+    for (RoutableBlock* end : { source, sink })
+        if (end)
+            connect(end, &RoutableBlock::isConnectedChanged, this, &RouteLine::isInterruptedChanged);
     createConnection();
+}
+
+bool RouteLine::isInterrupted() const
+{
+    return (m_source && !m_source->isConnected()) || (m_sink && !m_sink->isConnected());
+}
+
+void RouteLine::setApiGuid(const QString& guid)
+{
+    if (m_apiGuid == guid)
+        return;
+    m_apiGuid = guid;
+    emit isConnectionAliveChanged();
 }
 
 int RouteLine::sourceIndex() const
@@ -84,15 +102,20 @@ void RouteLine::handleConnectReply(const HttpResponse& response)
 {
     m_pendingConnect = nullptr;
     if (response.httpCode == 200) {
-        m_apiGuid = guidOf(response);
+        setApiGuid(guidOf(response));
         if (m_apiGuid.isEmpty())
             noteUnnamedConnection();
-        emit isConnectionAliveChanged();
         m_connectFailures = 0;
         return;
     }
     if (mayHaveConnected(response))
         noteUnnamedConnection();
+    if (isInterrupted()) {
+        // Sent again when the pod that dropped out comes back.
+        LOG_WARNING("Line [{}]: Connect failed while a display is away; waiting for it", m_lineIndex);
+        m_connectFailures = 0;
+        return;
+    }
     if (++m_connectFailures >= maxConnectAttempts) {
         LOG_ERROR("Line [{}]: Connect failed. Timing out.", m_lineIndex);
         emit connectionFailed(m_lineIndex);
@@ -100,7 +123,25 @@ void RouteLine::handleConnectReply(const HttpResponse& response)
     }
     LOG_ERROR(
         "Line [{}]: Connect failed, will retry: [{}/{}]", m_lineIndex, m_connectFailures, maxConnectAttempts);
-    QTimer::singleShot(retryDelayMs, this, &RouteLine::createConnection);
+    m_retry.start();
+}
+
+void RouteLine::resend()
+{
+    if (m_removed || m_pendingConnect || !m_source)
+        return; // a connect on the way settles it
+    NetworkManager* network = Globals::getInstance().networkManager();
+    if (isConnectionAlive() && network)
+        network->disconnectPod(m_source->displayAddress(), m_apiGuid);
+    setApiGuid(QString());
+    m_connectFailures = 0;
+    m_retry.stop();
+    createConnection();
+}
+
+void RouteLine::forgetConnection()
+{
+    setApiGuid(QString());
 }
 
 void RouteLine::destroyConnection()
