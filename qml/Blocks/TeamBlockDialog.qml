@@ -53,6 +53,10 @@ Rectangle {
             console.log("Blocking settings confirmation: blank Team Block address")
             return
         }
+        if (!form.podAddressWellFormed) {
+            console.log("Blocking settings confirmation: malformed Team Block address")
+            return
+        }
         stagingTeamBlock.displayAddress = form.podAddress
         confirm(stagingTeamBlock.blockIndex)
         close()

@@ -11,6 +11,7 @@ Column {
     property bool isNewBlock: false
     property alias teamName: nameInput.inputText
     property alias podAddress: addressInput.inputText
+    readonly property bool podAddressWellFormed: addressInput.isWellFormed
     property alias styleColor: colorPicker.selectedColor
     property real buttonsRightMargin
     property real buttonsSpacing
@@ -36,9 +37,9 @@ Column {
         onInputTextChanged: form.teamBlock.displayName = inputText
     }
 
-    QuorvexTextInput {
+    PodAddressField {
         id: addressInput
-        objectName: "podAddressInput"
+        inputObjectName: "podAddressInput"
         width: nameInput.width
         labelText: "Pod Address"
         exampleText: "Enter Pod Address"
