@@ -18,12 +18,16 @@ void PodHealthMonitor::start(const QList<RoutableBlock*>& blocks)
 {
     stop();
     NetworkManager* network = Globals::getInstance().networkManager();
-    if (!network || blocks.isEmpty())
+    if (!network)
         return;
     for (RoutableBlock* block : blocks) {
+        if (block->displayAddress().isEmpty())
+            continue; // nothing to ask
         m_podOfAddress.insert(block->displayAddress(), m_pods.size());
         m_pods.append({ block });
     }
+    if (m_pods.isEmpty())
+        return;
     connect(network, &NetworkManager::podCallFinished, this, &PodHealthMonitor::podCallFinished);
     // One pod per tick: a room of any size spreads its checks over the whole period.
     m_timer.start(std::max(1, periodMs / static_cast<int>(m_pods.size())));
@@ -72,6 +76,10 @@ void PodHealthMonitor::noteAnswer(Health& health, bool answered)
 {
     RoutableBlock* block = health.block;
     if (!answered) {
+        // A call that waited its whole time out may have been sent before the pod's last answer.
+        if (health.sinceAnswer.isValid()
+            && health.sinceAnswer.elapsed() < NetworkManager::podRequestTimeoutMs)
+            return;
         if (++health.misses == missesToFallSilent) {
             LOG_WARNING(
                 "Block [{}]: pod not answering: address=[{}]", block->blockIndex(), block->displayAddress());
@@ -81,6 +89,7 @@ void PodHealthMonitor::noteAnswer(Health& health, bool answered)
     }
     const bool wasSilent = health.misses >= missesToFallSilent;
     health.misses = 0;
+    health.sinceAnswer.start();
     if (wasSilent)
         LOG_INFO("Block [{}]: pod answering again", block->blockIndex());
     if (block->isConnected())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -38,6 +39,7 @@ private:
         int misses = 0;
         int answersSinceJoinAttempt = 0;
         bool checking = false;
+        QElapsedTimer sinceAnswer;
     };
 
     void checkNext();

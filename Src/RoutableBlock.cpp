@@ -102,14 +102,15 @@ bool RoutableBlock::hasIncomingRoute(int sourceIndex) const
 
 void RoutableBlock::removeOutgoingRoute(const QString& lineIndex)
 {
-    RouteLine* line = m_outgoingRoutes.value(lineIndex);
-    if (!line) {
-        if (isConnected())
-            LOG_ERROR("Block [{}]: No line found to remove: lineIndex=[{}]", blockIndex(), lineIndex);
+    if (m_droppedOut && m_outgoingRoutes.contains(lineIndex)) {
+        dropOutgoingRoute(m_outgoingRoutes.value(lineIndex));
         return;
     }
-    if (!isConnected()) {
-        dropOutgoingRoute(line);
+    if (!isConnected())
+        return;
+    RouteLine* line = m_outgoingRoutes.value(lineIndex);
+    if (!line) {
+        LOG_ERROR("Block [{}]: No line found to remove: lineIndex=[{}]", blockIndex(), lineIndex);
         return;
     }
     if (m_mayHoldUnnamedConnections && m_outgoingRoutes.size() == 1) {
@@ -132,11 +133,10 @@ void RoutableBlock::removeOutgoingRoute(const QString& lineIndex)
 
 void RoutableBlock::removeAllRoutes()
 {
-    if (!isConnected()) {
-        while (!m_outgoingRoutes.isEmpty())
-            dropOutgoingRoute(m_outgoingRoutes.first());
+    while (m_droppedOut && !m_outgoingRoutes.isEmpty())
+        dropOutgoingRoute(m_outgoingRoutes.first());
+    if (!isConnected())
         return;
-    }
     terminateConnections();
     while (!m_outgoingRoutes.isEmpty()) {
         const QString lineIndex = m_outgoingRoutes.firstKey();
@@ -233,9 +233,8 @@ void RoutableBlock::rejoin(bool showBanners, bool frameForwarding)
 
 void RoutableBlock::setConnected(bool connected)
 {
-    if (m_isConnected == connected)
+    if (!assignIfChanged(m_isConnected, connected))
         return;
-    m_isConnected = connected;
     emit isConnectedChanged();
     emit routabilityChanged();
 }

@@ -82,6 +82,7 @@ public:
     // The pod stopped answering: the block leaves the session but keeps its routes drawn.
     // False when it was not connected.
     bool dropOut();
+    bool isDroppedOut() const { return m_droppedOut; }
     // Joins again once the pod answers; a pod that may hold connections we cannot name is
     // cleared first. `joined` tells when the configure is accepted.
     void rejoin(bool showBanners, bool frameForwarding);

@@ -4,6 +4,7 @@
 #include "HttpRequest.h"
 #include "Logger.h"
 #include "NetworkManager.h"
+#include "PropertyHelpers.h"
 #include "RoutableBlock.h"
 #include "Settings/Settings.h"
 
@@ -58,15 +59,13 @@ RouteLine::RouteLine(RoutableBlock* source, RoutableBlock* sink, QObject* parent
 
 bool RouteLine::isInterrupted() const
 {
-    return (m_source && !m_source->isConnected()) || (m_sink && !m_sink->isConnected());
+    return (m_source && m_source->isDroppedOut()) || (m_sink && m_sink->isDroppedOut());
 }
 
 void RouteLine::setApiGuid(const QString& guid)
 {
-    if (m_apiGuid == guid)
-        return;
-    m_apiGuid = guid;
-    emit isConnectionAliveChanged();
+    if (assignIfChanged(m_apiGuid, guid))
+        emit isConnectionAliveChanged();
 }
 
 int RouteLine::sourceIndex() const
@@ -102,9 +101,10 @@ void RouteLine::handleConnectReply(const HttpResponse& response)
 {
     m_pendingConnect = nullptr;
     if (response.httpCode == 200) {
-        setApiGuid(guidOf(response));
+        m_apiGuid = guidOf(response);
         if (m_apiGuid.isEmpty())
             noteUnnamedConnection();
+        emit isConnectionAliveChanged();
         m_connectFailures = 0;
         return;
     }

@@ -43,7 +43,7 @@ public:
     QString color() const { return m_color; }
     QString apiGuid() const { return m_apiGuid; }
     bool isConnectionAlive() const { return !m_apiGuid.isEmpty(); }
-    // One of its pods dropped out of the session: drawn, but not shown.
+    // A pod at one end dropped out of the session: drawn, but not shown.
     bool isInterrupted() const;
 
 signals:
