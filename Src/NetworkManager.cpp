@@ -18,6 +18,7 @@ namespace {
 
 const char* const requestProperty = "NetworkRequest";
 const QString flushTag = QStringLiteral("FLUSH");
+const QString checkTag = QStringLiteral("CHECK");
 
 bool isApiTag(const QString& tag)
 {
@@ -192,8 +193,10 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
         return;
     }
 
-    LOG_INFO(
-        "Pod: Receiving pod reply {} from {}", request->apiTag, request->networkRequest.url().toString());
+    // Health checks are logged only where a pod's state changes.
+    if (request->apiTag != checkTag)
+        LOG_INFO(
+            "Pod: Receiving pod reply {} from {}", request->apiTag, request->networkRequest.url().toString());
     HttpResponse response;
     response.error = reply->error();
     // A reply the network cut off is no answer, whatever status line came before the cut.
@@ -206,6 +209,8 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
         holdUntilSignedIn(request);
         return;
     }
+    if (request->networkRequest.attribute(PodAccessManager::podRequestAttribute).toBool())
+        emit podCallFinished(request->networkRequest.url().authority(), response.httpCode != 0);
     emit request->finished(response);
 
     if (isApiTag(request->apiTag))
@@ -214,7 +219,8 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
         LOG_INFO("Pod: All requests processed, so unblocking!");
         blocking = false;
     }
-    emit issueNextPodRequest();
+    if (request->apiTag != checkTag) // a check never took a place in the queue
+        emit issueNextPodRequest();
     request->deleteLater();
 }
 
@@ -246,7 +252,7 @@ void NetworkManager::addUserToken(QNetworkRequest& request) const
 
 // ---- Pod control API ----
 
-HttpRequest* NetworkManager::queuePodCall(
+HttpRequest* NetworkManager::podCall(
     const QString& apiTag, const QString& verb, const QString& url, const QJsonObject& body, PodTls tls)
 {
     auto* request = new HttpRequest(this);
@@ -261,6 +267,13 @@ HttpRequest* NetworkManager::queuePodCall(
     }
     request->verb = verb;
     request->apiTag = apiTag;
+    return request;
+}
+
+HttpRequest* NetworkManager::queuePodCall(
+    const QString& apiTag, const QString& verb, const QString& url, const QJsonObject& body, PodTls tls)
+{
+    HttpRequest* request = podCall(apiTag, verb, url, body, tls);
     queuePodRequest(request);
     return request;
 }
@@ -312,6 +325,13 @@ HttpRequest* NetworkManager::enableFrameForwarding(const QString& address, bool 
 HttpRequest* NetworkManager::requestServerVersion(const QString& address)
 {
     return queuePodCall("API_VERSION", "GET", podApi(address) + "/version", {}, PodTls::On);
+}
+
+HttpRequest* NetworkManager::checkPod(const QString& address)
+{
+    HttpRequest* request = podCall(checkTag, "GET", podApi(address) + "/version", {}, PodTls::On);
+    send(request, podCheckTimeoutMs);
+    return request;
 }
 
 HttpRequest* NetworkManager::queryDeviceId(const QString& address)

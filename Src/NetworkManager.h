@@ -20,6 +20,8 @@ class NetworkManager : public QObject {
 public:
     static constexpr int podRequestTimeoutMs = 5000;
     static constexpr int cloudRequestTimeoutMs = 15000;
+    // A health check is a light call: a pod that takes longer than this counts as not answering.
+    static constexpr int podCheckTimeoutMs = 2000;
 
     explicit NetworkManager(QObject* parent = nullptr);
 
@@ -62,6 +64,8 @@ public:
     HttpRequest* requestServerVersion(const QString& address);
     HttpRequest* queryDeviceId(const QString& address);
     HttpRequest* podCheckScreenKey(const QString& address, const QString& screenKey);
+    // The version call sent at once, outside the queue: it neither waits behind nor holds up a barrier.
+    HttpRequest* checkPod(const QString& address);
 
     // Cloud service API; backend calls return null when nobody is signed in.
     HttpRequest* orbethLogin(const QString& email, const QString& password);
@@ -81,6 +85,8 @@ signals:
     void isLoggedInChanged();
     // The service refused the token, or it expired: a cloud call waits until the user signs in again.
     void signInExpired();
+    // Every pod call's outcome: `answered` is false when no HTTP answer came back.
+    void podCallFinished(const QString& address, bool answered);
 
 private slots:
     void issueQueuedPodApiRequest();
@@ -90,6 +96,8 @@ private:
     enum class PodTls { Off, On };
 
     QNetworkReply* send(HttpRequest* request, int timeoutMs);
+    HttpRequest* podCall(const QString& apiTag, const QString& verb, const QString& url,
+        const QJsonObject& body = {}, PodTls tls = PodTls::Off);
     HttpRequest* queuePodCall(const QString& apiTag, const QString& verb, const QString& url,
         const QJsonObject& body = {}, PodTls tls = PodTls::Off);
     HttpRequest* sendBackendCall(const QString& verb, const QString& path, const QString& body = {});

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QUuid>
 #include <algorithm>
+#include <utility>
 
 RoutableBlock::RoutableBlock(int blockIndex, QObject* parent)
     : QObject(parent)
@@ -101,6 +102,10 @@ bool RoutableBlock::hasIncomingRoute(int sourceIndex) const
 
 void RoutableBlock::removeOutgoingRoute(const QString& lineIndex)
 {
+    if (m_droppedOut && m_outgoingRoutes.contains(lineIndex)) {
+        dropOutgoingRoute(m_outgoingRoutes.value(lineIndex));
+        return;
+    }
     if (!isConnected())
         return;
     RouteLine* line = m_outgoingRoutes.value(lineIndex);
@@ -114,7 +119,9 @@ void RoutableBlock::removeOutgoingRoute(const QString& lineIndex)
     } else if (line->isConnectionAlive()) {
         const QString guid = line->apiGuid();
         sendPodCall([&](NetworkManager& network) { return network.disconnectPod(displayAddress(), guid); },
-            [](const HttpResponse& response) {
+            [this](const HttpResponse& response) {
+                if (response.httpCode == 0)
+                    noteUnnamedConnection(); // the pod may still show it
                 if (response.httpCode != 200)
                     LOG_ERROR("Error removing connection");
             });
@@ -126,6 +133,8 @@ void RoutableBlock::removeOutgoingRoute(const QString& lineIndex)
 
 void RoutableBlock::removeAllRoutes()
 {
+    while (m_droppedOut && !m_outgoingRoutes.isEmpty())
+        dropOutgoingRoute(m_outgoingRoutes.first());
     if (!isConnected())
         return;
     terminateConnections();
@@ -134,6 +143,15 @@ void RoutableBlock::removeAllRoutes()
         m_outgoingRoutes.first()->destroyConnection();
         m_outgoingRoutes.remove(lineIndex);
     }
+    routesChanged(&RoutableBlock::outgoingRoutesChanged);
+}
+
+void RoutableBlock::dropOutgoingRoute(RouteLine* line)
+{
+    // Cleared with a terminate when the pod answers again.
+    noteUnnamedConnection();
+    m_outgoingRoutes.remove(line->lineIndex());
+    line->destroyConnection();
     routesChanged(&RoutableBlock::outgoingRoutesChanged);
 }
 
@@ -180,11 +198,45 @@ void RoutableBlock::requestVersion()
                 LOG_ERROR("Block [{}]: Version failed: httpCode=[{}]", blockIndex(), response.httpCode);
                 return;
             }
-            // Only a JSON string holds the version; a number or anything else reads as 0.
-            const QJsonValue version = QJsonDocument::fromJson(response.data).object().value("version");
-            m_apiVersion = version.toString().toInt(nullptr, 10);
-            LOG_ERROR("Block [{}]: API version of server={}", blockIndex(), m_apiVersion);
+            readVersion(response);
         });
+}
+
+void RoutableBlock::readVersion(const HttpResponse& response)
+{
+    // Only a JSON string holds the version; a number or anything else reads as 0.
+    const QJsonValue version = QJsonDocument::fromJson(response.data).object().value("version");
+    m_apiVersion = version.toString().toInt(nullptr, 10);
+    LOG_ERROR("Block [{}]: API version of server={}", blockIndex(), m_apiVersion);
+}
+
+bool RoutableBlock::dropOut()
+{
+    if (!m_isConnected)
+        return false;
+    m_droppedOut = true;
+    setConnected(false);
+    return true;
+}
+
+void RoutableBlock::rejoin(bool showBanners, bool frameForwarding)
+{
+    // A returning pod starts clean: whatever it still streams is sent again from the plan.
+    if (m_mayHoldUnnamedConnections || (m_droppedOut && hasOutgoingRoutes())) {
+        terminateConnections();
+        for (RouteLine* line : qAsConst(m_outgoingRoutes))
+            line->forgetConnection();
+    }
+    m_joiningLate = true;
+    beginSession(showBanners, frameForwarding);
+}
+
+void RoutableBlock::setConnected(bool connected)
+{
+    if (!assignIfChanged(m_isConnected, connected))
+        return;
+    emit isConnectedChanged();
+    emit routabilityChanged();
 }
 
 void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
@@ -195,10 +247,13 @@ void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
             return network.configurePod(displayAddress(), message, "#FFFFFF", displayColor());
         },
         [this, showBanners, frameForwarding](const HttpResponse& response) {
-            m_isConnected = response.httpCode == 200;
-            if (!m_isConnected)
+            const bool late = std::exchange(m_joiningLate, false);
+            if (response.httpCode != 200) {
                 LOG_ERROR("Block [{}]: Configure failed: httpCode=[{}]", blockIndex(), response.httpCode);
-            else if (m_apiVersion > 1) {
+                setConnected(false);
+                return;
+            }
+            if (m_apiVersion > 1) {
                 sendPodCall([&](NetworkManager& network) {
                     return network.showRoutingBanners(displayAddress(), showBanners);
                 });
@@ -206,8 +261,9 @@ void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
                     return network.enableFrameForwarding(displayAddress(), frameForwarding);
                 });
             }
-            emit isConnectedChanged();
-            emit routabilityChanged();
+            m_droppedOut = false;
+            setConnected(true);
+            emit joined(late);
         });
 }
 

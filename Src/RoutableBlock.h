@@ -77,6 +77,16 @@ public:
     virtual void beginSession(bool showBanners, bool frameForwarding);
     virtual void endSession() { }
 
+    // Reads the pod's API version from an answer to the version call.
+    void readVersion(const HttpResponse& response);
+    // The pod stopped answering: the block leaves the session but keeps its routes drawn.
+    // False when it was not connected.
+    bool dropOut();
+    bool isDroppedOut() const { return m_droppedOut; }
+    // Joins again once the pod answers; a pod that may hold connections we cannot name is
+    // cleared first. `joined` tells when the configure is accepted.
+    void rejoin(bool showBanners, bool frameForwarding);
+
     bool hasOutgoingRoutes() const { return !m_outgoingRoutes.isEmpty(); }
     bool hasIncomingRoutes() const { return !m_incomingRoutes.isEmpty(); }
     bool hasOutgoingRoute(int sinkIndex) const;
@@ -105,6 +115,8 @@ signals:
     void outgoingRoutesChanged();
     void routabilityChanged();
     void isConnectedChanged();
+    // The configure was accepted; `late` when the block joined after the session opened.
+    void joined(bool late);
 
 protected slots:
     virtual void incomingRouteDestroyed(const QString& lineIndex);
@@ -136,8 +148,13 @@ private:
     void insertRoute(RouteMap& routes, RouteLine* line, void (RoutableBlock::*changed)());
     void routesChanged(void (RoutableBlock::*changed)());
     void terminateConnections();
+    void setConnected(bool connected);
+    // Takes the line off the plan; a pod that cannot be told may still show it.
+    void dropOutgoingRoute(RouteLine* line);
 
     bool m_isConnected = false;
+    bool m_droppedOut = false;
+    bool m_joiningLate = false;
     bool m_mayHoldUnnamedConnections = false;
     int m_apiVersion = -1;
     RouteMap m_outgoingRoutes;

@@ -4,12 +4,12 @@
 #include "HttpRequest.h"
 #include "Logger.h"
 #include "NetworkManager.h"
+#include "PropertyHelpers.h"
 #include "RoutableBlock.h"
 #include "Settings/Settings.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTimer>
 #include <QUuid>
 
 namespace {
@@ -48,7 +48,24 @@ RouteLine::RouteLine(RoutableBlock* source, RoutableBlock* sink, QObject* parent
     , m_sinkIsPrimary(sink && sink->isPrimaryBlock())
     , m_color(source ? source->displayColor() : QString())
 {
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(retryDelayMs);
+    connect(&m_retry, &QTimer::timeout, this, &RouteLine::createConnection);
+    for (RoutableBlock* end : { source, sink })
+        if (end)
+            connect(end, &RoutableBlock::isConnectedChanged, this, &RouteLine::isInterruptedChanged);
     createConnection();
+}
+
+bool RouteLine::isInterrupted() const
+{
+    return (m_source && m_source->isDroppedOut()) || (m_sink && m_sink->isDroppedOut());
+}
+
+void RouteLine::setApiGuid(const QString& guid)
+{
+    if (assignIfChanged(m_apiGuid, guid))
+        emit isConnectionAliveChanged();
 }
 
 int RouteLine::sourceIndex() const
@@ -93,6 +110,12 @@ void RouteLine::handleConnectReply(const HttpResponse& response)
     }
     if (mayHaveConnected(response))
         noteUnnamedConnection();
+    if (isInterrupted()) {
+        // Sent again when the pod that dropped out comes back.
+        LOG_WARNING("Line [{}]: Connect failed while a display is away; waiting for it", m_lineIndex);
+        m_connectFailures = 0;
+        return;
+    }
     if (++m_connectFailures >= maxConnectAttempts) {
         LOG_ERROR("Line [{}]: Connect failed. Timing out.", m_lineIndex);
         emit connectionFailed(m_lineIndex);
@@ -100,7 +123,25 @@ void RouteLine::handleConnectReply(const HttpResponse& response)
     }
     LOG_ERROR(
         "Line [{}]: Connect failed, will retry: [{}/{}]", m_lineIndex, m_connectFailures, maxConnectAttempts);
-    QTimer::singleShot(retryDelayMs, this, &RouteLine::createConnection);
+    m_retry.start();
+}
+
+void RouteLine::resend()
+{
+    if (m_removed || m_pendingConnect || !m_source)
+        return; // a connect on the way settles it
+    NetworkManager* network = Globals::getInstance().networkManager();
+    if (isConnectionAlive() && network)
+        network->disconnectPod(m_source->displayAddress(), m_apiGuid);
+    setApiGuid(QString());
+    m_connectFailures = 0;
+    m_retry.stop();
+    createConnection();
+}
+
+void RouteLine::forgetConnection()
+{
+    setApiGuid(QString());
 }
 
 void RouteLine::destroyConnection()

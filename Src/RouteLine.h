@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 class HttpRequest;
 class RoutableBlock;
@@ -18,6 +19,7 @@ class RouteLine : public QObject {
     Q_PROPERTY(bool sourceIsPrimary READ sourceIsPrimary CONSTANT)
     Q_PROPERTY(QString displayColor READ color CONSTANT)
     Q_PROPERTY(bool isConnectionAlive READ isConnectionAlive NOTIFY isConnectionAliveChanged)
+    Q_PROPERTY(bool isInterrupted READ isInterrupted NOTIFY isInterruptedChanged)
 public:
     static constexpr int maxConnectAttempts = 3;
     static constexpr int retryDelayMs = 1000;
@@ -28,6 +30,10 @@ public:
 
     void createConnection();
     void destroyConnection();
+    // Makes the connection again after one of its pods came back; the old one is ended first.
+    void resend();
+    // The source pod was cleared: the connection it held is gone.
+    void forgetConnection();
 
     QString lineIndex() const { return m_lineIndex; }
     int sourceIndex() const;
@@ -37,14 +43,18 @@ public:
     QString color() const { return m_color; }
     QString apiGuid() const { return m_apiGuid; }
     bool isConnectionAlive() const { return !m_apiGuid.isEmpty(); }
+    // A pod at one end dropped out of the session: drawn, but not shown.
+    bool isInterrupted() const;
 
 signals:
     void connectionRemoved(QString lineIndex);
     void connectionFailed(QString lineIndex);
     void isConnectionAliveChanged();
+    void isInterruptedChanged();
 
 private:
     void handleConnectReply(const HttpResponse& response);
+    void setApiGuid(const QString& guid);
     // The pod may have opened the connection even though we cannot name it.
     void noteUnnamedConnection();
 
@@ -57,6 +67,7 @@ private:
     const QString m_color;
     QString m_apiGuid;
     QPointer<HttpRequest> m_pendingConnect;
+    QTimer m_retry;
     int m_connectFailures = 0;
     bool m_removed = false;
 };

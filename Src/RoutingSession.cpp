@@ -7,6 +7,7 @@
 #include "Logger.h"
 #include "NetworkManager.h"
 #include "OverlayMessageManager.h"
+#include "PodHealthMonitor.h"
 #include "RouteLine.h"
 #include "SessionStatistics.h"
 #include "Settings/Settings.h"
@@ -32,7 +33,10 @@ RoutingSession::RoutingSession(QObject* parent)
     : QObject(parent)
     , placeholderLayout(new ClassroomLayoutModel(this))
     , m_overlayMessageManager(new OverlayMessageManager(this))
+    , m_healthMonitor(new PodHealthMonitor(this))
 {
+    connect(m_healthMonitor, &PodHealthMonitor::podSilent, this, &RoutingSession::blockFellSilent);
+    connect(m_healthMonitor, &PodHealthMonitor::podAnswering, this, &RoutingSession::blockAnswering);
 }
 
 ClassroomLayoutModel* RoutingSession::currentLayout() const
@@ -70,15 +74,15 @@ bool RoutingSession::isSessionActive() const
     return layout && !routingLinesModel().isEmpty();
 }
 
-void RoutingSession::followRoutes(bool follow)
+void RoutingSession::followBlocks(bool follow)
 {
-    for (RoutableBlock* source : blocks()) {
-        if (follow)
-            connect(source, &RoutableBlock::outgoingRoutesChanged, this, &RoutingSession::routingLinesChanged,
-                Qt::UniqueConnection);
-        else
-            disconnect(
-                source, &RoutableBlock::outgoingRoutesChanged, this, &RoutingSession::routingLinesChanged);
+    for (RoutableBlock* block : blocks()) {
+        disconnect(block, &RoutableBlock::outgoingRoutesChanged, this, &RoutingSession::routingLinesChanged);
+        disconnect(block, &RoutableBlock::joined, this, nullptr);
+        if (!follow)
+            continue;
+        connect(block, &RoutableBlock::outgoingRoutesChanged, this, &RoutingSession::routingLinesChanged);
+        connect(block, &RoutableBlock::joined, this, [this, block](bool late) { restoreBlock(block, late); });
     }
 }
 
@@ -97,8 +101,9 @@ void RoutingSession::startSession(const QString& newClassroomId, bool resetBanne
         LOG_ERROR("No classroom to route: newClassroomId=[{}]", newClassroomId);
         return;
     }
-    followRoutes(false);
+    followBlocks(false);
     layout = found;
+    overlayText.clear();
     if (resetBanners)
         showBanners = layout->isShowRoutingBanners();
     if (!fromReset)
@@ -111,8 +116,9 @@ void RoutingSession::startSession(const QString& newClassroomId, bool resetBanne
     const bool frameForwarding = Globals::getInstance().settings()->doesFrameForwarding();
     for (RoutableBlock* routable : blocks())
         routable->beginSession(showBanners, frameForwarding);
-    followRoutes(true);
+    followBlocks(true);
     network()->queueFlushRequest();
+    m_healthMonitor->start(blocks());
     m_overlayMessageManager->retrieveMessagesFromOrbeth();
 }
 
@@ -123,12 +129,13 @@ void RoutingSession::endSession()
         LOG_WARNING("No active session, cannot be ended");
         return;
     }
+    m_healthMonitor->stop();
     network()->abortAllPodConnections();
     if (!routingLinesModel().isEmpty())
         removeAllRoutes(true, false);
     resetOverlay();
     network()->queueFlushRequest();
-    followRoutes(false);
+    followBlocks(false);
     layout = nullptr;
     statistics()->stopRouting();
 }
@@ -152,10 +159,27 @@ void RoutingSession::addRouteLine(int sinkIndex, int sourceIndex)
     if (!source->canAddOutgoingRoute() || !sink->canAddIncomingRoute())
         return;
     auto* line = new RouteLine(source, sink, this);
+    connect(line, &RouteLine::connectionFailed, this, [this, line] { routeGivenUp(line); });
     source->addOutgoingRoute(line);
     sink->addIncomingRoute(line);
     statistics()->connectPod(source, sink);
     emit routingLinesChanged();
+}
+
+void RoutingSession::explainRefusedRoute(int sinkIndex, int sourceIndex)
+{
+    RoutableBlock* sink = block(sinkIndex);
+    RoutableBlock* source = block(sourceIndex);
+    if (!sink || !source || sink->isPrimaryBlock())
+        return;
+    const QList<QObject*> incoming = sink->incomingRoutes();
+    if (incoming.isEmpty())
+        return;
+    const auto* shown = qobject_cast<RouteLine*>(incoming.first());
+    RoutableBlock* shownSource = shown ? block(shown->sourceIndex()) : nullptr;
+    if (!shownSource || shownSource == source)
+        return;
+    emit notice(QString("%1 already shows %2").arg(sink->displayName(), shownSource->displayName()));
 }
 
 void RoutingSession::removeRouteLine(int sourceIndex, int sinkIndex, const QString& lineIndex)
@@ -257,6 +281,7 @@ void RoutingSession::showOverlay(const QString& overlayMessage, bool fromReset)
     if (!layout)
         return;
     LOG_INFO("EVENT: Showing overlay: message=[{}]", overlayMessage);
+    overlayText = overlayMessage;
     for (RoutableBlock* teamBlock : blocks(false))
         teamBlock->showOverlay(overlayMessage);
     if (fromReset)
@@ -338,4 +363,50 @@ void RoutingSession::screenkeyResponse(HttpResponse response)
         LOG_INFO("Screen key possibilities exhausted.");
         emit screenkeyRejected();
     }
+}
+
+// Displays that drop out and come back
+
+void RoutingSession::blockFellSilent(RoutableBlock* block)
+{
+    if (!layout || !block->dropOut())
+        return;
+    LOG_WARNING("Block [{}]: dropped out of the session", block->blockIndex());
+    emit notice(QString("%1's display is not answering").arg(block->displayName()));
+}
+
+void RoutingSession::blockAnswering(RoutableBlock* block)
+{
+    if (!layout)
+        return;
+    LOG_INFO("Block [{}]: rejoining the session", block->blockIndex());
+    block->rejoin(showBanners, Globals::getInstance().settings()->doesFrameForwarding());
+}
+
+void RoutingSession::restoreBlock(RoutableBlock* block, bool late)
+{
+    // A block joining with the session's start shows only an overlay set meanwhile.
+    if (!block->isPrimaryBlock() && (late || !overlayText.isEmpty()))
+        block->showOverlay(overlayText);
+    if (!late)
+        return;
+    LOG_INFO("Block [{}]: back in the session", block->blockIndex());
+    QList<QObject*> touching = block->outgoingRoutes();
+    touching.append(block->incomingRoutes());
+    for (QObject* object : qAsConst(touching)) {
+        auto* line = qobject_cast<RouteLine*>(object);
+        if (line && !line->isInterrupted())
+            line->resend();
+    }
+    emit notice(QString("%1's display is back").arg(block->displayName()));
+}
+
+void RoutingSession::routeGivenUp(const RouteLine* line)
+{
+    RoutableBlock* source = block(line->sourceIndex());
+    RoutableBlock* sink = block(line->sinkIndex());
+    if (!source || !sink)
+        return;
+    emit notice(QString("%1's display did not answer: %2 is not shown on %3")
+                    .arg(source->displayName(), source->displayName(), sink->displayName()));
 }

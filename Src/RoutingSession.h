@@ -7,7 +7,9 @@
 #include <QPointer>
 
 class ClassroomLayoutModel;
+class PodHealthMonitor;
 class RoutableBlock;
+class RouteLine;
 
 // Routing over one classroom: opens every pod, makes and removes routes on the
 // user's commands, sends overlays and banners, and checks screen keys.
@@ -27,6 +29,8 @@ public:
     Q_INVOKABLE void endSession();
     Q_INVOKABLE bool isSessionActive() const;
     Q_INVOKABLE void addRouteLine(int sinkIndex, int sourceIndex);
+    // Says why a dropped route was not made, when the plan knows.
+    Q_INVOKABLE void explainRefusedRoute(int sinkIndex, int sourceIndex);
     Q_INVOKABLE void removeRouteLine(int sourceIndex, int sinkIndex, const QString& lineIndex);
     Q_INVOKABLE void routeBlockToAll(int sourceIndex);
     Q_INVOKABLE void routePrimaryToAll();
@@ -40,10 +44,14 @@ public:
     Q_INVOKABLE bool isPasswordRequiredOnExit() const;
     Q_INVOKABLE void verifyScreenkeyOnPods(const QString& enteredScreenkey);
 
+    PodHealthMonitor* healthMonitor() const { return m_healthMonitor; }
+
 signals:
     void routingLinesChanged();
     void screenkeyAccepted();
     void screenkeyRejected();
+    // A short message the routing screen shows for a moment.
+    void notice(const QString& text);
 
 private slots:
     void screenkeyResponse(HttpResponse response);
@@ -52,10 +60,15 @@ private:
     // Team blocks in list order, then the primary display when there is one and it is wanted.
     QList<RoutableBlock*> blocks(bool withPrimary = true) const;
     RoutableBlock* block(int index) const;
-    void followRoutes(bool follow);
     // Queues a barrier when `since` (a pod request count) shows that calls went out,
     // so later connects wait for what was just sent.
     void flushIfIssuedSince(int since);
+    void followBlocks(bool follow);
+    void blockFellSilent(RoutableBlock* block);
+    void blockAnswering(RoutableBlock* block);
+    // Sends what the plan shows on a block that joined; `late` after the session opened.
+    void restoreBlock(RoutableBlock* block, bool late);
+    void routeGivenUp(const RouteLine* line);
 
     QPointer<ClassroomLayoutModel> layout; // owned by the library
     ClassroomLayoutModel* placeholderLayout;
@@ -64,5 +77,7 @@ private:
     int screenkeyAnswers = 0;
     int screenkeyRound = 0; // answers of an earlier verification are ignored
     bool showBanners = true;
+    QString overlayText; // what the team displays show now
     OverlayMessageManager* m_overlayMessageManager;
+    PodHealthMonitor* m_healthMonitor;
 };

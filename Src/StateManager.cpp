@@ -12,6 +12,8 @@
 #include "NetworkManager.h"
 #include "PropertyHelpers.h"
 #include "RoutableBlock.h"
+#include "PodAddressCheck.h"
+#include "RoomDisplayCheck.h"
 #include "RoutingSession.h"
 #include "SessionStatistics.h"
 #include "Settings/Settings.h"
@@ -106,6 +108,8 @@ void StateManager::registerQmlTypes()
 {
     qmlRegisterType<StateManager>("StateManager", 1, 0, "StateManager");
     qmlRegisterType<RoutingSession>("RoutingSession", 1, 0, "RoutingSession");
+    qmlRegisterType<PodAddressCheck>("PodAddressCheck", 1, 0, "PodAddressCheck");
+    qmlRegisterType<RoomDisplayCheck>("RoomDisplayCheck", 1, 0, "RoomDisplayCheck");
     qmlRegisterType<LayoutEditingSession>("LayoutEditingSession", 1, 0, "LayoutEditingSession");
     qmlRegisterInterface<LayoutIcon>("LayoutIcon", 1);
     qmlRegisterInterface<RoutableBlock>("RoutableBlock", 1);

@@ -11,6 +11,8 @@ Column {
     property string labelText: "Label Text"
     property string exampleText: "Example Text"
     property bool showCheckMark: true
+    // Green when true; by default, once something is typed.
+    property bool checkPassed: inputContainsText
     property alias inputText: field.text
     readonly property bool inputContainsText: field.text.length > 0
     property int limitCharacters: 255
@@ -92,7 +94,7 @@ Column {
                 anchors.centerIn: parent
                 width: Math.min(parent.width, parent.height) * 0.7
                 height: width
-                source: input.inputContainsText ? "qrc:///images/PositiveCheck.png"
+                source: input.checkPassed ? "qrc:///images/PositiveCheck.png"
                                                 : "qrc:///images/NegativeCheck.png"
             }
         }

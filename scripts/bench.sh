@@ -45,7 +45,7 @@ if ! grep -qx 'TRELLION_BUILD_BENCH:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null
         "${launcher[@]}" >/dev/null
 fi
 TRELLION_BUILD_DIR="$build" build_trellion request_engine_bench layout_model_bench routing_session_bench \
-    bare_open_bench interface_bench
+    bare_open_bench pod_health_bench interface_bench
 
 logs="$build/bench-logs"
 rm -rf "$logs"
@@ -82,6 +82,7 @@ for run in $(seq "$runs"); do
     run_bench request_engine "$run" 300 "$bin/request_engine_bench"
     run_bench layout_model "$run" 300 "$bin/layout_model_bench"
     run_bench routing_session "$run" 600 "$bin/routing_session_bench" --alternations "$alternations"
+    run_bench pod_health "$run" 300 "$bin/pod_health_bench"
 done
 # It starts fresh processes for every figure and takes their medians itself. Its children give up
 # after 60 s each; a server number apart from the UI tests' keeps it off their X servers.

@@ -36,6 +36,10 @@ DialogFrame {
             addressInput.problem = "A primary display needs its pod's address."
             return
         }
+        if (!addressInput.isWellFormed) {
+            console.debug("Preventing save because the address is malformed")
+            return
+        }
         console.log("EVENT: New Primary Display confirmed: address=[" + displayAddress
                     + "] isAudioSource=[" + displayIsAudioSource + "]")
         confirm(displayAddress, displayIsAudioSource)
@@ -67,9 +71,9 @@ DialogFrame {
             font.pixelSize: 18
         }
 
-        QuorvexTextInput {
+        PodAddressField {
             id: addressInput
-            objectName: "primaryAddressInput"
+            inputObjectName: "primaryAddressInput"
             width: dialog.width * 0.75
             height: dialog.height * 0.2
             labelText: "Pod Address"

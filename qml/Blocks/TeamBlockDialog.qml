@@ -54,6 +54,10 @@ Rectangle {
             console.log("Blocking settings confirmation: blank Team Block name or address")
             return
         }
+        if (!form.podAddressWellFormed) {
+            console.log("Blocking settings confirmation: malformed Team Block address")
+            return
+        }
         stagingTeamBlock.displayAddress = form.podAddress
         confirm(stagingTeamBlock.blockIndex)
         close()

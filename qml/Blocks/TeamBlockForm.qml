@@ -11,6 +11,7 @@ Column {
     property bool isNewBlock: false
     property alias teamName: nameInput.inputText
     property alias podAddress: addressInput.inputText
+    readonly property bool podAddressWellFormed: addressInput.isWellFormed
     property alias styleColor: colorPicker.selectedColor
     property real buttonsRightMargin
     property real buttonsSpacing
@@ -44,9 +45,9 @@ Column {
         onAccepted: form.saveClicked()
     }
 
-    QuorvexTextInput {
+    PodAddressField {
         id: addressInput
-        objectName: "podAddressInput"
+        inputObjectName: "podAddressInput"
         width: nameInput.width
         labelText: "Pod Address"
         exampleText: "Enter Pod Address"

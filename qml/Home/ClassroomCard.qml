@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import QtQuick.Controls 2.12
 import QtGraphicalEffects 1.12
 import Common 1.0
 import "../Common/HomeLogic.js" as HomeLogic
@@ -12,6 +13,8 @@ Item {
     property string roomNumber
     property string roomType
     property bool canEdit: false
+    // The outcome of "Check displays", when asked: {checking, answering, total, silent}.
+    property var displayCheck
     signal opened
     signal menuRequested
 
@@ -99,6 +102,30 @@ Item {
             anchors.horizontalCenter: picture.horizontalCenter
             text: HomeLogic.roomTypeName(cell.roomType)
             font.pixelSize: Common.pixelFont(14)
+        }
+
+        CardText {
+            objectName: "displayCheckText"
+            x: 20
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: Common.pixelHeight(8)
+            visible: cell.displayCheck !== undefined
+            text: !cell.displayCheck ? ""
+                  : cell.displayCheck.checking ? "Checking displays…"
+                  : cell.displayCheck.answering + " of " + cell.displayCheck.total + " displays answer"
+            color: cell.displayCheck && !cell.displayCheck.checking
+                   && cell.displayCheck.answering < cell.displayCheck.total ? Common.failureColor : Common.textColor
+            font.pixelSize: Common.pixelFont(13)
+
+            MouseArea {
+                id: checkHover
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.NoButton
+            }
+            ToolTip.visible: checkHover.containsMouse && ToolTip.text.length > 0
+            ToolTip.text: cell.displayCheck && cell.displayCheck.silent && cell.displayCheck.silent.length > 0
+                          ? "Not answering: " + cell.displayCheck.silent.join(", ") : ""
         }
 
         Image {

@@ -10,6 +10,8 @@ GridView {
     property real savedScroll: 0.0
     signal classroomOpened(string classroomId, string classroomName)
     signal menuRequested(string classroomId, string classroomName)
+    // Outcomes of "Check displays", by classroom id.
+    property var displayChecks: ({})
 
     function saveScroll() {
         savedScroll = HomeLogic.scrollFraction(contentY - originY, contentHeight)
@@ -46,6 +48,7 @@ GridView {
         roomNumber: classroom ? classroom.classroomNumber : ""
         roomType: classroom ? classroom.classroomType : ""
         canEdit: grid.canEdit
+        displayCheck: classroom ? grid.displayChecks[classroom.classroomId] : undefined
         onOpened: grid.classroomOpened(classroom.classroomId, classroom.classroomName)
         onMenuRequested: grid.menuRequested(classroom.classroomId, classroom.classroomName)
     }

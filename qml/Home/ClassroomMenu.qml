@@ -11,6 +11,7 @@ ActionMenu {
     property string classroomName
     signal editRequested(string classroomId)
     signal deleteRequested(string classroomId, string classroomName)
+    signal checkDisplaysRequested(string classroomId)
 
     // Kept inside the screen both ways, so a card near an edge still shows the whole menu.
     function openFor(id, name, px, py) {
@@ -20,8 +21,9 @@ ActionMenu {
     }
 
     objectName: "classroomMenu"
-    width: Common.pixelWidth(100)
-    height: Common.pixelHeight(126)
+    rows: ["Edit", "Duplicate", "Check displays", "Delete"]
+    width: Common.pixelWidth(130)
+    height: Common.pixelHeight(168)
 
     onRowClicked: {
         switch (row) {
@@ -32,6 +34,10 @@ ActionMenu {
         case "Duplicate":
             console.log("EVENT: Duplicate classroom button clicked: id=[" + classroomId + "]")
             classroomLayoutManager.duplicateClassroom(classroomId)
+            break
+        case "Check displays":
+            console.log("EVENT: Check displays clicked: id=[" + classroomId + "]")
+            checkDisplaysRequested(classroomId)
             break
         case "Delete":
             console.log("EVENT: Delete classroom button clicked: id=[" + classroomId + "]")

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import Common 1.0
+import RoomDisplayCheck 1.0
 import "../Components"
 
 // The account's classrooms as a grid of cards, with add and refresh, the per-classroom menu and delete.
@@ -57,6 +58,7 @@ Item {
     ClassroomGrid {
         id: grid
         canEdit: stateManager.canUserEdit
+        displayChecks: displayCheck.results
         onMovementStarted: menu.close()
         onClassroomOpened: {
             if (homeScreen.dialogOpen)
@@ -126,6 +128,11 @@ Item {
         id: menu
         onEditRequested: homeScreen.editClassroom(classroomId)
         onDeleteRequested: deleteDialog.openFor(classroomId, classroomName)
+        onCheckDisplaysRequested: displayCheck.check(classroomId)
+    }
+
+    RoomDisplayCheck {
+        id: displayCheck
     }
 
     DimmingLayer { visible: deleteDialog.visible }

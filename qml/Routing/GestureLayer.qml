@@ -90,6 +90,7 @@ MouseArea {
             break
         case "rejected":
             console.warn("Line creation skipped: Block [" + hit.index + "] rejected it")
+            routingSession.explainRefusedRoute(hit.index, sourceIndex)
             break
         case "add":
             routingSession.addRouteLine(hit.index, sourceIndex)

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import Common 1.0
 import "../Common/RoutingLogic.js" as RoutingLogic
 
 // One route between two block anchors: the line with its end dots, a travelling dot while the
@@ -12,9 +13,17 @@ Item {
     signal removeRequested
 
     readonly property color lineColor: routeLine ? routeLine.displayColor : "transparent"
-    readonly property bool alive: routeLine ? routeLine.isConnectionAlive : false
+    readonly property bool alive: routeLine ? routeLine.isConnectionAlive && !interrupted : false
+    // A display at one end dropped out: drawn dashed in grey until it is back.
+    readonly property bool interrupted: routeLine ? routeLine.isInterrupted : false
     readonly property real length: RoutingLogic.lineLength(sourcePoint.x, sourcePoint.y, sinkPoint.x, sinkPoint.y)
     property real progress: 0
+    readonly property real dashStep: 16 // a dash and its gap
+
+    // The point a share `t` of the way from source to sink.
+    function pointAt(t) {
+        return Qt.point(sourcePoint.x + (sinkPoint.x - sourcePoint.x) * t, sourcePoint.y + (sinkPoint.y - sourcePoint.y) * t)
+    }
 
     objectName: "routeLine"
     opacity: alive ? 1.0 : 0.7
@@ -22,9 +31,20 @@ Item {
     onLengthChanged: if (travel.running) travel.restart()
 
     RouteStroke {
+        visible: !route.interrupted
         from: route.sourcePoint
         to: route.sinkPoint
         color: route.lineColor
+    }
+
+    Repeater {
+        objectName: "interruptedDashes"
+        model: route.interrupted ? Math.ceil(route.length / route.dashStep) : 0
+        RouteStroke {
+            from: route.pointAt(index * route.dashStep / route.length)
+            to: route.pointAt(Math.min(1, (index + 0.5) * route.dashStep / route.length))
+            color: Common.inertColor
+        }
     }
 
     Dot { center: route.sourcePoint; size: 10; color: route.lineColor }
@@ -34,8 +54,7 @@ Item {
         visible: route.alive
         size: 7
         color: route.lineColor
-        center: Qt.point(route.sourcePoint.x + (route.sinkPoint.x - route.sourcePoint.x) * route.progress,
-                         route.sourcePoint.y + (route.sinkPoint.y - route.sourcePoint.y) * route.progress)
+        center: route.pointAt(route.progress)
     }
 
     NumberAnimation {

@@ -82,6 +82,7 @@ Item {
 
     RoutingSession {
         id: routingSession
+        onNotice: notice.show(text)
     }
 
     ScreenBackground {}
@@ -135,6 +136,13 @@ Item {
         font.family: Common.gPrimaryFont
         font.bold: true
         font.pixelSize: Common.pixelFont(20)
+    }
+
+    Notice {
+        id: notice
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: parent.top
+        anchors.topMargin: Common.pixelHeight(40)
     }
 
     RubberBand {

@@ -248,6 +248,23 @@ def interface_section(report, result):
     report.table(["Figure", "Frames", "Median interval", "p99 interval", "p99 / display interval", "Goal", ""], rows)
 
 
+def pod_health_section(report, results):
+    first = results[0]
+    report.add("## Pod health checks", "",
+               f"An idle routing session whose pods are checked every {first['periodMs'] / 1000:g} s, watched "
+               f"for {first['idleSeconds']} s and then, as the anchor, left for as long without checks.", "")
+    rows = []
+    for pods, goal in ((50, 0.02), (200, None)):
+        key = f"pods{pods}"
+        share = median(results, lambda r: r[key]["cpuShare"])
+        without = median(results, lambda r: r[key]["cpuShareWithoutChecks"])
+        checks = median(results, lambda r: r[key]["checksPerPodMinute"])
+        rows.append([f"{pods} pods", f"{100 * without:.2f} %", f"{100 * share:.2f} %", f"{checks:.1f}",
+                     *report.verdict(f"CPU share of one core, {pods} pods", share, goal)])
+    report.table(["Room", "Anchor: CPU share without checks", "CPU share of one core with checks",
+                  "Checks per pod and minute", "Goal", ""], rows)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--logs", type=Path, required=True)
@@ -262,6 +279,7 @@ def main():
     request_engine_section(report, read_results(arguments.logs, "request_engine"))
     layout_model_section(report, read_results(arguments.logs, "layout_model"))
     routing_section(report, read_results(arguments.logs, "routing_session"))
+    pod_health_section(report, read_results(arguments.logs, "pod_health"))
     interface_section(report, read_results(arguments.logs, "interface")[0])
 
     missed = [(figure, value, goal) for figure, value, goal in report.goals if value > goal]

@@ -9,6 +9,7 @@
 #include "TeamBlock.h"
 
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -259,23 +260,44 @@ private slots:
         verifyAppAgreesWithPods();
     }
 
-    // A pod that falls silent mid-session: its route gives up after three timed-out attempts and
-    // goes from the plan, and the queue behind it moves on.
-    void podFallingSilentLosesItsRoute()
+    // A pod that falls silent while a route from it is being made: the block drops out with its
+    // route drawn interrupted, and once the pod answers again the route is made after all.
+    void podFallingSilentKeepsItsRouteUntilItIsBack()
     {
         const int silenced = 21;
+        QSignalSpy notices(session, &RoutingSession::notice);
         QVERIFY(
             app.simulator.setFault({ { "target", QString("pod:%1").arg(silenced) }, { "action", "hold" } }));
         session->addRouteLine(silenced + 1, silenced);
         const auto drawn = blockOfPod(silenced)->outgoingRoutes();
         QCOMPARE(drawn.size(), 1);
-        const QString lineIndex = qobject_cast<RouteLine*>(drawn.first())->lineIndex();
-        settle();
-        QVERIFY(blockOfPod(silenced)->outgoingRoutes().isEmpty());
-        QVERIFY(blockOfPod(silenced + 1)->incomingRoutes().isEmpty());
-        QVERIFY(
-            LogFile::messages().contains(QString("Line [%1]: Connect failed. Timing out.").arg(lineIndex)));
+        auto* line = qobject_cast<RouteLine*>(drawn.first());
+        QVERIFY(QTest::qWaitFor([&] { return !blockOfPod(silenced)->isConnected(); }, 30000));
+        QVERIFY(line->isInterrupted());
+        QCOMPARE(notices.value(0).value(0).toString(), QString("Table 22's display is not answering"));
+
         QVERIFY(app.simulator.setFault({ { "target", QString("pod:%1").arg(silenced) } }));
+        QVERIFY(QTest::qWaitFor([&] { return line->isConnectionAlive(); }, 30000));
+        QVERIFY(!line->isInterrupted());
+        QCOMPARE(notices.last().value(0).toString(), QString("Table 22's display is back"));
+        settle();
+        verifyAppAgreesWithPods();
+    }
+
+    // A source that answers every connect with an error: the route is given up and the user told.
+    void givenUpRouteSaysWhichDisplay()
+    {
+        const int refusing = 23;
+        QSignalSpy notices(session, &RoutingSession::notice);
+        QVERIFY(app.simulator.setFault({ { "target", QString("pod:%1").arg(refusing) }, { "method", "POST" },
+            { "path", connectionsPath }, { "status", 500 } }));
+        session->addRouteLine(refusing + 1, refusing);
+        settle();
+        QVERIFY(blockOfPod(refusing)->outgoingRoutes().isEmpty());
+        QCOMPARE(notices.value(0).value(0).toString(),
+            QString("Table 24's display did not answer: Table 24 is not shown on Table 25"));
+        QVERIFY(app.simulator.setFault({ { "target", QString("pod:%1").arg(refusing) }, { "method", "POST" },
+            { "path", connectionsPath } }));
         verifyAppAgreesWithPods();
     }
 

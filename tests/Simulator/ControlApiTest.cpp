@@ -100,6 +100,39 @@ private slots:
         QCOMPARE(simulator.podState(1).value("screenKey").toString(), "AB12");
     }
 
+    void powerCycleSilencesAPodAndWipesIt()
+    {
+        InProcessSimulator simulator;
+        const std::string api = "/api/v2/content/activerouting";
+        auto pod = simulator.pod(0);
+        pod.Post(api + "/connections",
+            json({ { "sink", simulator.podAddress(1) }, { "resolution", "1920x1080" }, { "post", "NORMAL" },
+                { "audio", false }, { "message", "m" }, { "foreground", "#FFFFFF" },
+                { "background", "#000000" } }),
+            jsonType);
+        pod.Post(api + "/overlaytext", json({ { "text", "Hello" }, { "color", "#FFFFFF" } }), jsonType);
+        pod.Patch(api, json({ { "banners", true } }), jsonType);
+        QCOMPARE(simulator.podState(0).value("connections").toArray().size(), 1);
+        const QJsonValue deviceId = simulator.podState(0).value("deviceId");
+
+        auto cloud = simulator.cloud();
+        QCOMPARE(
+            statusOf(cloud.Post("/control/pods/0/power-cycle", json({ { "silentMs", 2500 } }), jsonType)),
+            200);
+        QCOMPARE(statusOf(pod.Get(api + "/version")), 0); // held, never answered
+        QTRY_COMPARE_WITH_TIMEOUT(statusOf(pod.Get(api + "/version")), 200, 5000);
+        const QJsonObject state = simulator.podState(0);
+        QVERIFY(state.value("connections").toArray().isEmpty());
+        QCOMPARE(state.value("overlayText").toString(), QString());
+        QCOMPARE(state.value("banners").toBool(), false);
+        QCOMPARE(state.value("deviceId"), deviceId); // a reboot keeps who the pod is
+
+        QCOMPARE(
+            statusOf(cloud.Post("/control/pods/0/power-cycle", json({ { "silentMs", -1 } }), jsonType)), 400);
+        QCOMPARE(
+            statusOf(cloud.Post("/control/pods/9/power-cycle", json({ { "silentMs", 10 } }), jsonType)), 404);
+    }
+
     void controlCallsAreNeitherRecordedNorFaulted()
     {
         InProcessSimulator simulator;

@@ -66,6 +66,21 @@ private slots:
         QCOMPARE(options->pods.at(1).deviceId, "SIMPOD0002");
     }
 
+    void powerCyclesFromTheCommandLine()
+    {
+        QString error;
+        const auto options = sim::SimulatorOptions::fromCommandLine(
+            { "trellion-sim", "--pods", "3", "--power-cycle", "1:60:20" }, &error);
+        QVERIFY2(options, qPrintable(error));
+        QCOMPARE(options->powerCycles.size(), 1);
+        QCOMPARE(options->powerCycles.first().pod, 1);
+        QCOMPARE(options->powerCycles.first().afterMs, 60000);
+        QCOMPARE(options->powerCycles.first().silentMs, 20000);
+        for (const QString& bad : { "3:1:1", "1:60", "one:1:1" })
+            QVERIFY(!sim::SimulatorOptions::fromCommandLine(
+                { "trellion-sim", "--pods", "3", "--power-cycle", bad }, &error));
+    }
+
     void badConfigurationsAreRefused_data()
     {
         QTest::addColumn<QJsonObject>("config");

@@ -26,6 +26,7 @@ class RoutingScreenTest : public QObject {
     Q_OBJECT
 
     static constexpr int answerTimeoutMs = 10000;
+    static constexpr int droppedOutMs = 12000;
     static inline const QString roomName = QStringLiteral("Lecture Lab");
     static inline const QString roomId = QStringLiteral("64b7f0a1c2d3e4f5a6b7c802");
     static inline const QString routingApi = QStringLiteral("/api/v2/content/activerouting");
@@ -320,9 +321,9 @@ private slots:
         QCOMPARE(connection["background"].toString().toUpper(), QString("#2E91D9"));
         QTRY_COMPARE(routeLines().first()->opacity(), 1.0); // drawn as alive
 
-        // Team 2 already receives a route: a second one into it is refused.
+        // Team 2 already receives a route: a second one into it is refused, and the user told why.
         QVERIFY(dragBetweenBlocks(2, 1));
-        QTest::qWait(300);
+        QVERIFY(ui->waitForText("Team 2 already shows Team 1", WindowDriver::Match::Contains));
         QCOMPARE(routeLines().size(), 1);
         QVERIFY(connectionsOf(podOf(2)).isEmpty());
         // A drop beside every block creates nothing either.
@@ -473,6 +474,35 @@ private slots:
             QTest::qWaitFor([&] { return noPodHasConnections() && teamOverlaysRead(""); }, answerTimeoutMs));
         QCOMPARE(app.simulator.podState(podOf(-1))["overlayText"].toString(), QString());
         QVERIFY(QTest::qWaitFor([&] { return allBlocksConnected(); }, answerTimeoutMs));
+    }
+
+    // A display switched off mid-class: its block shows "(Disconnected)" with the route drawn
+    // interrupted, and once the pod answers again the route is back on it.
+    void aDisplayDroppingOutComesBack()
+    {
+        const int sinkPod = podOf(1);
+        QVERIFY(dragBetweenBlocks(0, 1));
+        QTRY_COMPARE_WITH_TIMEOUT(connectionsOf(podOf(0)).size(), 1, answerTimeoutMs);
+        const auto reply = app.simulator.control("POST", QString("/pods/%1/power-cycle").arg(sinkPod),
+            QJsonDocument(QJsonObject { { "silentMs", droppedOutMs } }));
+        QCOMPARE(reply.status, 200);
+        // Two missed checks take about ten seconds; the bound leaves room for a loaded machine.
+        QVERIFY(ui->waitForText(
+            "Team 2's display is not answering", WindowDriver::Match::Contains, 3 * droppedOutMs));
+        QVERIFY(ui->itemWithText("(Disconnected)"));
+        QVERIFY(!blockView(1)->property("isConnected").toBool());
+        QVERIFY(ui->saveScreenshot("routing-disconnected"));
+
+        QVERIFY(ui->waitForText("Team 2's display is back", WindowDriver::Match::Contains, 3 * droppedOutMs));
+        QVERIFY(QTest::qWaitFor([&] { return allBlocksConnected(); }, answerTimeoutMs));
+        QVERIFY(ui->waitUntilTextGone("(Disconnected)"));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            sinksOf(podOf(0)), QStringList { app.simulator.podAddress(sinkPod) }, answerTimeoutMs);
+        QVERIFY(app.simulator.podState(sinkPod)["presence"].toBool());
+        QVERIFY(ui->saveScreenshot("routing-back"));
+        QVERIFY(ui->click(menuItem("Reset")));
+        QVERIFY(
+            QTest::qWaitFor([&] { return noPodHasConnections() && allBlocksConnected(); }, answerTimeoutMs));
     }
 
     void previewFollowsThePodAndStopsWhenClosed()

@@ -249,6 +249,12 @@ private slots:
         QCOMPARE(app.storedRooms().size(), roomsBefore + 1);
         QCOMPARE(storedRoom("Copy of Studio 4")["roomtype"].toString(), QString("square"));
 
+        // Before class: how many of the room's displays answer.
+        QVERIFY(ui->click(menuIconOf("Copy of Studio 4")));
+        QVERIFY(ui->click(ui->waitForText("Check displays")));
+        QVERIFY(ui->waitForText("displays answer", WindowDriver::Match::Contains, answerTimeoutMs));
+        QVERIFY(ui->saveScreenshot("classroom-check-displays"));
+
         QVERIFY(ui->click(menuIconOf("Copy of Studio 4")));
         QVERIFY(ui->click(ui->waitForText("Delete")));
         QVERIFY(ui->waitForText("Are you sure you want to", WindowDriver::Match::Contains));

@@ -193,6 +193,18 @@ Item {
             compare(teamConfirm.count, 0)
         }
 
+        function test_malformedAddressesAreRefused() {
+            block.displayName = "Team"
+            block.displayAddress = "http://127.0.0.1:49009"
+            teamDialog.showDialogForBlock(block, false)
+            teamDialog.save()
+            compare(teamConfirm.count, 0)
+            primaryDialog.showDialogForEditingBlock("127.0.0.1/api", true)
+            primaryDialog.save()
+            compare(primaryConfirm.count, 0)
+            primaryDialog.visible = false
+        }
+
         function test_teamBlockConfirmsWithItsIndex() {
             block.displayName = "Team"
             block.displayAddress = "127.0.0.1:49009"

@@ -58,6 +58,21 @@ ControlApi::ControlApi(
             JsonHttp::reply(response, 200, pods.states().at(index).toObject());
         });
 
+    control.Post(R"(/control/pods/(\d+)/power-cycle)",
+        [&pods](const httplib::Request& request, httplib::Response& response) {
+            const int index = QString::fromStdString(request.matches[1]).toInt();
+            const QJsonObject body = JsonHttp::bodyObject(request).value_or(QJsonObject());
+            const int silentMs = body.value("silentMs").toInt(-1);
+            const int afterMs = body.value("afterMs").toInt(0);
+            if (index >= pods.count())
+                return JsonHttp::replyError(response, 404, "no such pod");
+            if (silentMs < 0 || afterMs < 0)
+                return JsonHttp::replyMalformed(response, R"({"silentMs": number, "afterMs": number})");
+            pods.pod(index).powerCycle(
+                std::chrono::milliseconds(afterMs), std::chrono::milliseconds(silentMs));
+            JsonHttp::reply(response, 200, QJsonObject { { "silentMs", silentMs }, { "afterMs", afterMs } });
+        });
+
     control.Get("/control/faults", [&context](const httplib::Request&, httplib::Response& response) {
         JsonHttp::reply(response, 200, QJsonObject { { "faults", context.faults.toJson() } });
     });

@@ -3,6 +3,7 @@
 #include "DisplayRenderer.h"
 #include "JsonHttp.h"
 #include "PodFleet.h"
+#include "ServerContext.h"
 
 #include <QRegularExpression>
 #include <QUuid>
@@ -44,24 +45,57 @@ bool isPresenceBody(const QJsonObject& body)
 Pod::Pod(int index, PodIdentity identity, ServerContext& context, const PodFleet& fleet)
     : fleet(fleet)
     , http(QString("pod:%1").arg(index), context, "pods")
+    , context(context)
 {
     current.identity = std::move(identity);
     using namespace std::placeholders;
-    http.route("POST", api + "/connections", std::bind(&Pod::connect, this, _1, _2));
-    http.route("DELETE", api + "/connections/([^/]+)", std::bind(&Pod::disconnect, this, _1, _2));
-    http.route("DELETE", api + "/connections", std::bind(&Pod::disconnectAll, this, _1, _2));
-    http.route("PATCH", api, std::bind(&Pod::configure, this, _1, _2));
-    http.route("POST", api + "/overlaytext", std::bind(&Pod::showOverlay, this, _1, _2));
-    http.route("GET", api + "/version", std::bind(&Pod::answerVersion, this, _1, _2));
-    http.route("GET", "/test/id", std::bind(&Pod::describe, this, _1, _2));
-    http.route("POST", "/api/v2/info/screen_key", std::bind(&Pod::checkScreenKey, this, _1, _2));
-    http.route("GET", "/lookin/thedisplay.jpg", std::bind(&Pod::snapshot, this, _1, _2));
+    http.route("POST", api + "/connections", whilePowered(std::bind(&Pod::connect, this, _1, _2)));
+    http.route(
+        "DELETE", api + "/connections/([^/]+)", whilePowered(std::bind(&Pod::disconnect, this, _1, _2)));
+    http.route("DELETE", api + "/connections", whilePowered(std::bind(&Pod::disconnectAll, this, _1, _2)));
+    http.route("PATCH", api, whilePowered(std::bind(&Pod::configure, this, _1, _2)));
+    http.route("POST", api + "/overlaytext", whilePowered(std::bind(&Pod::showOverlay, this, _1, _2)));
+    http.route("GET", api + "/version", whilePowered(std::bind(&Pod::answerVersion, this, _1, _2)));
+    http.route("GET", "/test/id", whilePowered(std::bind(&Pod::describe, this, _1, _2)));
+    http.route(
+        "POST", "/api/v2/info/screen_key", whilePowered(std::bind(&Pod::checkScreenKey, this, _1, _2)));
+    http.route("GET", "/lookin/thedisplay.jpg", whilePowered(std::bind(&Pod::snapshot, this, _1, _2)));
 }
 
 PodState Pod::state() const
 {
+    isPoweredOff(); // a pod read while off shows what the reboot left
     std::lock_guard lock(mutex);
     return current;
+}
+
+void Pod::powerCycle(std::chrono::milliseconds after, std::chrono::milliseconds silence)
+{
+    std::lock_guard lock(mutex);
+    powerOff = Clock::now() + after;
+    powerOn = powerOff + silence;
+    rebootPending = true;
+}
+
+bool Pod::isPoweredOff() const
+{
+    std::lock_guard lock(mutex);
+    const Clock::time_point now = Clock::now();
+    if (rebootPending && now >= powerOff) {
+        rebootPending = false;
+        current = PodState { current.identity };
+    }
+    return now >= powerOff && now < powerOn;
+}
+
+Pod::Handler Pod::whilePowered(Handler handler)
+{
+    return
+        [this, handler = std::move(handler)](const httplib::Request& request, httplib::Response& response) {
+            if (!isPoweredOff())
+                return handler(request, response);
+            context.stop.wait(); // the server hangs up on stop; nothing is answered
+        };
 }
 
 bool Pod::changeIdentity(const QJsonObject& changes, QString* error)

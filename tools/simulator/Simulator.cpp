@@ -37,6 +37,9 @@ bool Simulator::start(QString* error)
         return false;
     pods.start();
     cloud.start();
+    for (const SimulatorOptions::PowerCycle& cycle : options.powerCycles)
+        pods.pod(cycle.pod).powerCycle(
+            std::chrono::milliseconds(cycle.afterMs), std::chrono::milliseconds(cycle.silentMs));
     return true;
 }
 

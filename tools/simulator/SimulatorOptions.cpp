@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QRegularExpression>
 
 namespace sim {
 
@@ -94,6 +95,21 @@ bool readLibrary(
     return true;
 }
 
+// "N:S:D": pod N, silent S seconds after start, for D seconds.
+bool readPowerCycle(SimulatorOptions& options, const QString& text, QString* error)
+{
+    static const QRegularExpression form(R"(^(\d+):(\d+):(\d+)$)");
+    const QRegularExpressionMatch match = form.match(text);
+    const int pod = match.captured(1).toInt();
+    if (!match.hasMatch() || pod >= options.pods.size()) {
+        *error = QString("--power-cycle must be POD:AFTER_S:SILENT_S with POD below %1")
+                     .arg(options.pods.size());
+        return false;
+    }
+    options.powerCycles.append({ pod, match.captured(3).toInt() * 1000, match.captured(2).toInt() * 1000 });
+    return true;
+}
+
 } // namespace
 
 SimulatorOptions::SimulatorOptions()
@@ -121,6 +137,10 @@ std::optional<SimulatorOptions> SimulatorOptions::fromCommandLine(
         { "cloud-port", "Port of the cloud server (default: a free one).", "PORT" },
         { "pod-base-port", "Port of the first pod; the others follow (default: free ones).", "PORT" },
         { "fault", "Inject a fault, given as JSON. Repeatable.", "JSON" },
+        { "power-cycle",
+            "Pod N falls silent S seconds after start for D seconds, then comes back "
+            "as after a reboot. Repeatable.",
+            "N:S:D" },
         { "list-accounts", "Print the accounts with their passwords and exit." },
         { "exit-with-parent", "Stop when the process that started the simulator ends." },
     });
@@ -156,6 +176,10 @@ std::optional<SimulatorOptions> SimulatorOptions::fromCommandLine(
 
     for (const QString& fault : parser.values("fault")) {
         if (!readFault(options, QJsonDocument::fromJson(fault.toUtf8()).object(), error))
+            return std::nullopt;
+    }
+    for (const QString& cycle : parser.values("power-cycle")) {
+        if (!readPowerCycle(options, cycle, error))
             return std::nullopt;
     }
     if (parser.isSet("auth-claim"))

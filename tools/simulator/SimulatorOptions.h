@@ -17,6 +17,13 @@ namespace sim {
 //    "library": [room, ...] or "rooms.json" (relative to the file), "faults": [fault, ...]}
 // Rooms name the simulator's pods as "{pod:N}".
 struct SimulatorOptions {
+    // A pod that falls silent `afterMs` after start for `silentMs`, and comes back as after a reboot.
+    struct PowerCycle {
+        int pod = 0;
+        int silentMs = 0;
+        int afterMs = 0;
+    };
+
     static inline const QString defaultAuthClaim
         = QStringLiteral("https://trellion.norvane.example/authorization");
 
@@ -31,6 +38,7 @@ struct SimulatorOptions {
     QList<Account> accounts = Account::defaults();
     QJsonArray library;
     QList<Fault> faults;
+    QList<PowerCycle> powerCycles;
     bool listAccounts = false;
     bool exitWithParent = false;
 
