@@ -13,7 +13,9 @@ Column {
     property alias inputObjectName: input.objectName
     property alias labelText: input.labelText
     property alias exampleText: input.exampleText
+    property alias problem: input.problem
     readonly property bool isWellFormed: check.isWellFormed
+    signal accepted
 
     spacing: Common.pixelHeight(4)
 
@@ -26,6 +28,7 @@ Column {
         id: input
         width: field.width
         checkPassed: check.isAnswering
+        onAccepted: field.accepted()
     }
 
     Text {
