@@ -239,8 +239,8 @@ Opening appOpening(const QString& classroomId)
     QObject listener;
     QSet<RoutableBlock*> answered;
     for (RoutableBlock* block : blocks)
-        QObject::connect(block, &RoutableBlock::isConnectedChanged, &listener,
-            [&answered, block] { answered.insert(block); });
+        QObject::connect(
+            block, &RoutableBlock::joined, &listener, [&answered, block] { answered.insert(block); });
     const NetworkManager& network = *Globals::getInstance().networkManager();
     RoutingSession session;
     Opening opening;
