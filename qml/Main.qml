@@ -283,6 +283,7 @@ Window {
 
     Rectangle {
         id: modalLayer
+        objectName: "modalLayer"
         anchors.fill: parent
         color: "black"
         opacity: 0.3

@@ -7,8 +7,8 @@ RoutableBlock {
 
     readonly property var incomingRoutes: routingBlockObject ? routingBlockObject.incomingRoutes : []
 
-    width: Common.pixelWidth(120) * roomScale
-    height: Common.pixelHeight(104) * roomScale
+    width: 120 * contentScale * roomScale
+    height: 104 * contentScale * roomScale
 
     BlockLabel {
         anchors.bottom: parent.top
@@ -19,8 +19,8 @@ RoutableBlock {
 
     Image {
         anchors.centerIn: parent
-        width: parent.width - Common.pixelWidth(3) * primary.roomScale
-        height: parent.height - Common.pixelHeight(3) * primary.roomScale
+        width: parent.width - 3 * primary.contentScale * primary.roomScale
+        height: parent.height - 3 * primary.contentScale * primary.roomScale
         sourceSize: Qt.size(width, height)
         source: "qrc:///images/teamblock/Background.svg"
     }
@@ -32,8 +32,8 @@ RoutableBlock {
     }
 
     Image {
-        x: Common.pixelWidth(10)
-        y: Common.pixelHeight(10)
+        x: 10 * primary.contentScale
+        y: 10 * primary.contentScale
         width: 15
         height: 15
         sourceSize: Qt.size(width, height)
@@ -52,9 +52,9 @@ RoutableBlock {
     Grid {
         id: routeCells
         readonly property int rows: Math.ceil(primary.incomingRoutes.length / columns)
-        x: screen.x + Common.pixelWidth(2) * primary.roomScale
+        x: screen.x + 2 * primary.contentScale * primary.roomScale
         y: screen.y + 2
-        width: screen.width - Common.pixelWidth(4) * primary.roomScale
+        width: screen.width - 4 * primary.contentScale * primary.roomScale
         height: screen.height * 0.8 - 6
         columns: 2
 

@@ -28,7 +28,7 @@ Item {
     property real nameBandHeight: 0
     property real roomScale: 1.0
     // Drawings inside a block keep their proportions: they grow with the window's smaller scale.
-    readonly property real contentScale: Math.min(Common.pixelWidth(1), Common.pixelHeight(1))
+    readonly property real contentScale: Common.planScale
 
     // Where route lines meet this view, in its own coordinates; each kind of block sets it.
     property point lineAnchor: Qt.point(width / 2, height / 2)
@@ -39,6 +39,6 @@ Item {
         return Qt.point(x + lineAnchor.x, y + lineAnchor.y)
     }
 
-    x: Common.pixelWidth(displayX)
-    y: Common.pixelHeight(displayY)
+    x: Common.planX(displayX)
+    y: Common.planY(displayY)
 }

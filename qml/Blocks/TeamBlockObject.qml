@@ -55,8 +55,8 @@ RoutableBlock {
         }
     }
 
-    width: Common.pixelWidth(150) * roomScale
-    height: Common.pixelHeight(177) * roomScale
+    width: 150 * contentScale * roomScale
+    height: 177 * contentScale * roomScale
     nameBandHeight: height - imageArea.height
     lineAnchor: Qt.point(imageArea.x + imageArea.width / 2, imageArea.y + imageArea.height / 2)
 
@@ -73,12 +73,12 @@ RoutableBlock {
         id: imageArea
         anchors.bottom: parent.bottom
         width: parent.width
-        height: Common.pixelHeight(150) * teamBlock.roomScale
+        height: 150 * teamBlock.contentScale * teamBlock.roomScale
 
         Image {
             anchors.centerIn: parent
-            width: parent.width - Common.pixelWidth(4) * teamBlock.roomScale
-            height: parent.height - Common.pixelHeight(4) * teamBlock.roomScale
+            width: parent.width - 4 * teamBlock.contentScale * teamBlock.roomScale
+            height: parent.height - 4 * teamBlock.contentScale * teamBlock.roomScale
             sourceSize: Qt.size(width, height)
             source: "qrc:///images/teamblock/Background.svg"
         }
@@ -103,8 +103,8 @@ RoutableBlock {
         }
 
         Image {
-            x: Common.pixelWidth(16)
-            y: Common.pixelHeight(14)
+            x: 16 * teamBlock.contentScale
+            y: 14 * teamBlock.contentScale
             width: 20
             height: 20
             sourceSize: Qt.size(width, height)

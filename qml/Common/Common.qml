@@ -1,5 +1,6 @@
 pragma Singleton
 import QtQuick 2.12
+import "PlanScale.js" as PlanScale
 
 // The shared look: colours, fonts and the design-grid scaling every screen uses.
 QtObject {
@@ -18,6 +19,14 @@ QtObject {
     function pixelScale() { return ((windowHeight / mainRootHeight) + (windowWidth / mainRootWidth)) / 2 }
     // What must stay readable from a step away grows with the window but never below its design size.
     function readablePixels(base) { return Math.max(base, base * pixelScale()) }
+
+    // The room's plan keeps its proportions: blocks, furniture and walls go through these.
+    readonly property var planFit: PlanScale.fit(windowWidth, windowHeight)
+    readonly property real planScale: planFit.scale
+    function planX(base) { return PlanScale.toScreen(base, planFit.x, planFit.scale) }
+    function planY(base) { return PlanScale.toScreen(base, planFit.y, planFit.scale) }
+    function planXReverse(pixels) { return PlanScale.toDesign(pixels, planFit.x, planFit.scale) }
+    function planYReverse(pixels) { return PlanScale.toDesign(pixels, planFit.y, planFit.scale) }
 
     readonly property color gBackgroundColor: "#415E8D"
     readonly property color gToolbarColor: "#1C2435"

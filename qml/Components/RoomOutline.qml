@@ -16,10 +16,11 @@ Item {
     // so what is placed against the walls has a place there too.
     readonly property rect frame: {
         var w = walls || RoomWalls.walls.square
-        return Qt.rect(Common.pixelWidth(w.left) - shiftX, Common.pixelHeight(w.top),
-                       Common.pixelWidth(w.right - w.left), Common.pixelHeight(w.bottom - w.top))
+        return Qt.rect(Common.planX(w.left) - shiftX, Common.planY(w.top),
+                       (w.right - w.left) * Common.planScale, (w.bottom - w.top) * Common.planScale)
     }
 
+    objectName: "roomOutline"
     visible: walls !== null
 
     component Wall: Rectangle {

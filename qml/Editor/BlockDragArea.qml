@@ -26,10 +26,10 @@ MouseArea {
     onReleased: {
         if (writeOnlyAfterDrag && !drag.active)
             return
-        view.routingBlockObject.displayX = Common.pixelWidthReverse(view.x)
-        view.routingBlockObject.displayY = Common.pixelHeightReverse(view.y)
+        view.routingBlockObject.displayX = Common.planXReverse(view.x)
+        view.routingBlockObject.displayY = Common.planYReverse(view.y)
         // Back to following the stored position, so resizing the window moves the block along.
-        view.x = Qt.binding(function() { return Common.pixelWidth(area.view.displayX) })
-        view.y = Qt.binding(function() { return Common.pixelHeight(area.view.displayY) })
+        view.x = Qt.binding(function() { return Common.planX(area.view.displayX) })
+        view.y = Qt.binding(function() { return Common.planY(area.view.displayY) })
     }
 }

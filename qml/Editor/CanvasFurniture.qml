@@ -13,12 +13,12 @@ ScaledIcon {
     signal pressed
 
     function followIcon() {
-        x = Qt.binding(function() { return Common.pixelWidth(furniture.icon.iconX) })
-        y = Qt.binding(function() { return Common.pixelHeight(furniture.icon.iconY) })
+        x = Qt.binding(function() { return Common.planX(furniture.icon.iconX) })
+        y = Qt.binding(function() { return Common.planY(furniture.icon.iconY) })
     }
 
     source: "qrc:///images/icons/" + icon.iconName + ".svg"
-    factor: EditorLogic.furnitureScale(icon.iconScale) * roomScale
+    factor: EditorLogic.furnitureScale(icon.iconScale) * roomScale * Common.planScale
     rotation: icon.iconRotation
     Component.onCompleted: followIcon()
 
@@ -34,8 +34,8 @@ ScaledIcon {
         onReleased: {
             if (!drag.active)
                 return
-            furniture.icon.iconX = Common.pixelWidthReverse(furniture.x)
-            furniture.icon.iconY = Common.pixelHeightReverse(furniture.y)
+            furniture.icon.iconX = Common.planXReverse(furniture.x)
+            furniture.icon.iconY = Common.planYReverse(furniture.y)
             furniture.followIcon()
         }
     }

@@ -48,7 +48,7 @@ Item {
             return
         }
         var position = EditorLogic.furnitureDropPosition(image.x, image.y, image.width, image.height)
-        layout.addFurniture(Common.pixelWidthReverse(position.x), Common.pixelHeightReverse(position.y), iconName,
+        layout.addFurniture(Common.planXReverse(position.x), Common.planYReverse(position.y), iconName,
                             EditorLogic.droppedFurnitureScale)
     }
 
@@ -59,13 +59,13 @@ Item {
         }
         console.log("EVENT: Dropping new Primary Display: x=[" + x + "] y=[" + y + "]")
         // Blocks keep design-grid positions, so a drop lands under the pointer at any window size.
-        layout.addPrimaryDisplay(Common.pixelWidthReverse(x), Common.pixelHeightReverse(y))
+        layout.addPrimaryDisplay(Common.planXReverse(x), Common.planYReverse(y))
         blockDialogs.openForNewPrimaryDisplay()
     }
 
     function dropTeamBlock(displayIcon, x, y) {
         console.log("EVENT: Dropping new Team Block: x=[" + x + "] y=[" + y + "]")
-        var blockIndex = layout.addTeamBlock(Common.pixelWidthReverse(x), Common.pixelHeightReverse(y), displayIcon)
+        var blockIndex = layout.addTeamBlock(Common.planXReverse(x), Common.planYReverse(y), displayIcon)
         blockDialogs.openForNewTeamBlock(blockIndex)
     }
 

@@ -126,6 +126,7 @@ Item {
 
     SaveBar {
         id: saveBar
+        objectName: "saveBar"
         anchors.horizontalCenter: canvasDropArea.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: Common.pixelHeight(10)

@@ -14,7 +14,7 @@ Item {
     property var routingLines: []
     signal removeRoute(var routeLine)
 
-    readonly property real shiftX: Common.pixelWidth(75)
+    readonly property real shiftX: 75 * Common.planScale
     readonly property var primaryView: primaryLoader.item
     readonly property int teamCount: teams.count
 
@@ -53,7 +53,7 @@ Item {
             routingBlockObject: plan.layout.primaryDisplay
             isInRoutingScreen: true
             roomScale: plan.classroomScale
-            x: Common.pixelWidth(displayX) - plan.shiftX
+            x: Common.planX(displayX) - plan.shiftX
         }
     }
 
@@ -65,7 +65,7 @@ Item {
             routingBlockObject: modelData
             isInRoutingScreen: true
             roomScale: plan.classroomScale
-            x: Common.pixelWidth(displayX) - plan.shiftX
+            x: Common.planX(displayX) - plan.shiftX
         }
     }
 
@@ -73,10 +73,10 @@ Item {
         model: plan.layout ? plan.layout.furniture : []
 
         ScaledIcon {
-            x: Common.pixelWidth(modelData.iconX) - plan.shiftX
-            y: Common.pixelHeight(modelData.iconY)
+            x: Common.planX(modelData.iconX) - plan.shiftX
+            y: Common.planY(modelData.iconY)
             rotation: modelData.iconRotation
-            factor: (modelData.iconScale > 0 ? modelData.iconScale : 0.1) * plan.classroomScale
+            factor: (modelData.iconScale > 0 ? modelData.iconScale : 0.1) * plan.classroomScale * Common.planScale
             source: "qrc:///images/icons/" + modelData.iconName + ".svg"
         }
     }

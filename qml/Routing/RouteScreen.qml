@@ -128,6 +128,7 @@ Item {
     }
 
     ElidedText {
+        objectName: "roomTitle"
         width: Math.min(implicitWidth, screen.width / 2)
         leftPadding: 35
         topPadding: 5

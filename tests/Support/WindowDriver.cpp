@@ -1,7 +1,9 @@
 #include "WindowDriver.h"
 
+#include <QColor>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLineF>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -101,6 +103,75 @@ QRectF paintedRect(const QQuickItem* text)
 QQuickItem* topmost(const QList<QQuickItem*>& items)
 {
     return items.isEmpty() ? nullptr : items.last();
+}
+
+bool isText(const QQuickItem* item)
+{
+    return item->inherits("QQuickText") && !shownText(item).isEmpty();
+}
+
+// What is meant to lie over a text, by the QML type or object name of the item drawn above it or of
+// one of its ancestors, each with the reason.
+const QHash<QString, QString>& meantToCover()
+{
+    static const QHash<QString, QString> types {
+        { "DialogFrame", "a dialog stands in front of its screen" },
+        { "DimmingLayer", "dims the screen behind an open dialog" },
+        { "TeamBlockDialog", "the block dialog stands in front of the canvas" },
+        { "ScreenBackground", "a screen laid over another hides it whole" },
+        { "SettingsScreen", "the settings are shown over the current screen, hiding it" },
+        { "modalLayer", "dims the whole window behind its own dialogs" },
+        { "Notice", "a passing notice is read first and goes away by itself" },
+    };
+    return types;
+}
+
+// An item's QML type and those it is built on, without the engine's suffixes.
+QStringList typeNames(const QQuickItem* item)
+{
+    QStringList names;
+    for (const QMetaObject* type = item->metaObject(); type; type = type->superClass())
+        names.append(QString(type->className()).section("_QML", 0, 0));
+    return names;
+}
+
+bool isMeantToCover(const QQuickItem* item)
+{
+    for (const QQuickItem* up = item; up; up = up->parentItem()) {
+        if (meantToCover().contains(up->objectName()))
+            return true;
+        for (const QString& name : typeNames(up)) {
+            if (meantToCover().contains(name))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Whether an item paints anything: an empty text, an image without a source or a transparent
+// rectangle without a border does not.
+bool paints(const QQuickItem* item)
+{
+    if (!item->flags().testFlag(QQuickItem::ItemHasContents))
+        return false;
+    if (item->inherits("QQuickText"))
+        return isText(item);
+    if (item->inherits("QQuickImageBase"))
+        return !shownSource(item).isEmpty();
+    if (item->inherits("QQuickRectangle")) {
+        const QObject* border = item->property("border").value<QObject*>();
+        return item->property("color").value<QColor>().alpha() > 0
+            || (border && border->property("width").toReal() > 0);
+    }
+    return true;
+}
+
+// An item as a problem names it: its object name, or its type and what it shows.
+QString described(const QQuickItem* item)
+{
+    const QString name = item->objectName().isEmpty() ? typeNames(item).first() : item->objectName();
+    const QString shows = isText(item) ? shownText(item) : shownSource(item).fileName();
+    return shows.isEmpty() ? name : QStringLiteral("%1 \"%2\"").arg(name, shows);
 }
 
 } // namespace
@@ -323,9 +394,11 @@ QStringList WindowDriver::layoutProblems() const
     constexpr qreal tolerance = 1; // antialiased edges
     const QRectF window
         = QRectF(QPointF(0, 0), win->size()).adjusted(-tolerance, -tolerance, tolerance, tolerance);
-    const auto isText
-        = [](const QQuickItem* item) { return item->inherits("QQuickText") && !shownText(item).isEmpty(); };
-    for (const QQuickItem* text : itemsWhere(isText)) {
+    const QList<QQuickItem*> shown = visibleItems();
+    for (int i = 0; i < shown.size(); ++i) {
+        const QQuickItem* text = shown[i];
+        if (!isText(text))
+            continue;
         const QString name = QStringLiteral("\"%1\"").arg(shownText(text));
         const bool elides = text->property("elide").toInt() != Qt::ElideNone;
         const bool wraps = text->property("wrapMode").toInt() != 0;
@@ -335,6 +408,12 @@ QStringList WindowDriver::layoutProblems() const
             problems.append(name + " runs past its box without an ellipsis");
         if (!window.contains(paintedRect(text)))
             problems.append(name + " lies partly outside the window");
+        const QRectF glyphs = paintedRect(text).adjusted(tolerance, tolerance, -tolerance, -tolerance);
+        for (const QQuickItem* above : shown.mid(i + 1)) {
+            if (above->mapRectToScene(above->boundingRect()).intersects(glyphs) && paints(above)
+                && !text->isAncestorOf(above) && !isMeantToCover(above))
+                problems.append(name + " is covered by " + described(above));
+        }
     }
     return problems;
 }

@@ -80,9 +80,10 @@ public:
     // A classroom panel or projector.
     static constexpr QSize panelSize { 1920, 1080 };
 
-    // Every visible text a user cannot read whole, named with its text: cut without "…", or lying
-    // partly outside the window. Checked at each size of `layoutSizes`, the window then returned to
-    // its size; empty when all is well.
+    // Every visible text a user cannot read whole, named with its text: cut without "…", covered by
+    // an item drawn above it (but for what is meant to, such as a dialog), or lying partly outside
+    // the window. Checked at each size of `layoutSizes`, the window then returned to its size;
+    // empty when all is well.
     QStringList layoutProblemsAtEverySize();
     QStringList layoutProblems() const;
     // The same as a verdict for QVERIFY, each problem written out as a warning.

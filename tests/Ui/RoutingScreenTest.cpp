@@ -2,6 +2,7 @@
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
 #include "Globals.h"
+#include "PlanCheck.h"
 #include "Settings/Settings.h"
 #include "SignInForm.h"
 #include "StateManager.h"
@@ -332,6 +333,14 @@ private slots:
         QVERIFY(ui->saveScreenshot("routing-route"));
         QVERIFY(ui->saveScreenshotAt(WindowDriver::panelSize, "routing-route"));
         QVERIFY(ui->isLayoutReadable());
+    }
+
+    // The plan grows by one factor, clear of the room's title and of the menu.
+    void planKeepsItsProportions()
+    {
+        const QStringList problems
+            = planProblems(*ui, blockView(0), ui->itemNamed("roomTitle"), ui->itemNamed("routeMenu"));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
     }
 
     void holdingSharesABlockToAllAndBack()
