@@ -254,13 +254,13 @@ def pod_health_section(report, results):
                f"An idle routing session whose pods are checked every {first['periodMs'] / 1000:g} s, watched "
                f"for {first['idleSeconds']} s and then, as the anchor, left for as long without checks.", "")
     rows = []
-    for pods, goal in ((50, 0.02), (200, None)):
+    for pods, goal in ((50, 2), (200, None)):  # percent of one core
         key = f"pods{pods}"
         share = median(results, lambda r: r[key]["cpuShare"])
         without = median(results, lambda r: r[key]["cpuShareWithoutChecks"])
         checks = median(results, lambda r: r[key]["checksPerPodMinute"])
         rows.append([f"{pods} pods", f"{100 * without:.2f} %", f"{100 * share:.2f} %", f"{checks:.1f}",
-                     *report.verdict(f"CPU share of one core, {pods} pods", share, goal)])
+                     *report.verdict(f"CPU share of one core, {pods} pods, %", 100 * share, goal)])
     report.table(["Room", "Anchor: CPU share without checks", "CPU share of one core with checks",
                   "Checks per pod and minute", "Goal", ""], rows)
 
