@@ -152,18 +152,8 @@ private slots:
         LogFile::startFresh();
         QVERIFY2(app.start(), qPrintable(app.errorString()));
         QVERIFY(app.signInAsEditor());
-        ClassroomLayoutModel room;
-        room.setClassroomName("Faulty Fleet");
-        for (int pod = 0; pod < primaryPod; ++pod) {
-            const int index = room.addTeamBlock(60 * (pod % 10), 120 * (pod / 10), "Display");
-            room.routableBlock(index)->setDisplayName(QString("Table %1").arg(pod + 1));
-            room.routableBlock(index)->setDisplayAddress(app.simulator.podAddress(pod));
-        }
-        room.addPrimaryDisplay(300, 700);
-        room.primaryDisplay()->setDisplayName("Front");
-        room.primaryDisplay()->setDisplayAddress(app.simulator.podAddress(primaryPod));
-        classroomId = app.createClassroom(room.toJson());
-        QVERIFY(app.refreshLibrary());
+        classroomId = app.createFleet("Faulty Fleet", primaryPod);
+        QVERIFY(!classroomId.isEmpty());
         for (int pod = 0; pod < podCount; ++pod)
             for (const QJsonObject& fault : faultsFor(pod))
                 QVERIFY(app.simulator.setFault(fault));

@@ -122,17 +122,8 @@ private slots:
         LogFile::startFresh();
         QVERIFY2(app.start(), qPrintable(app.errorString()));
         QVERIFY(app.signInAsEditor());
-        ClassroomLayoutModel room;
-        room.setClassroomName("Flickering Fleet");
-        for (int pod = 0; pod < primaryPod; ++pod) {
-            const int index = room.addTeamBlock(60 * (pod % 10), 120 * (pod / 10), "Display");
-            room.routableBlock(index)->setDisplayName(QString("Table %1").arg(pod + 1));
-            room.routableBlock(index)->setDisplayAddress(app.simulator.podAddress(pod));
-        }
-        room.addPrimaryDisplay(300, 700);
-        room.primaryDisplay()->setDisplayAddress(app.simulator.podAddress(primaryPod));
-        const QString classroomId = app.createClassroom(room.toJson());
-        QVERIFY(app.refreshLibrary());
+        const QString classroomId = app.createFleet("Flickering Fleet", primaryPod);
+        QVERIFY(!classroomId.isEmpty());
         session = new RoutingSession(this);
         session->startSession(classroomId, true, false);
         QVERIFY(QTest::qWaitFor([&] { return allConnected(); }, 20000));

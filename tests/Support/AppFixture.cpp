@@ -1,9 +1,12 @@
 #include "AppFixture.h"
 
 #include "ClassroomLayoutManager.h"
+#include "ClassroomLayoutModel.h"
+#include "ClassroomPrimaryDisplay.h"
 #include "Deployment.h"
 #include "Globals.h"
 #include "NetworkManager.h"
+#include "RoutableBlock.h"
 #include "StateManager.h"
 
 #include <QNetworkAccessManager>
@@ -99,4 +102,20 @@ QJsonArray AppFixture::storedRooms() const
     QNetworkRequest rooms(QUrl(simulator.backendUrl() + "/trellion/api/rooms"));
     rooms.setRawHeader("Authorization", "Bearer " + token.toUtf8());
     return answerOf(network.get(rooms)).array();
+}
+
+QString AppFixture::createFleet(const QString& name, int tables)
+{
+    ClassroomLayoutModel room;
+    room.setClassroomName(name);
+    for (int pod = 0; pod < tables; ++pod) {
+        const int index = room.addTeamBlock(60 * (pod % 10), 120 * (pod / 10), "Display");
+        room.routableBlock(index)->setDisplayName(QString("Table %1").arg(pod + 1));
+        room.routableBlock(index)->setDisplayAddress(simulator.podAddress(pod));
+    }
+    room.addPrimaryDisplay(300, 700);
+    room.primaryDisplay()->setDisplayName("Front");
+    room.primaryDisplay()->setDisplayAddress(simulator.podAddress(tables));
+    const QString id = createClassroom(room.toJson());
+    return refreshLibrary() ? id : QString();
 }

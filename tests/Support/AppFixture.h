@@ -22,6 +22,9 @@ public:
     bool refreshLibrary();
     // Creates a classroom in the cloud service from `document` and returns its new id.
     QString createClassroom(const QJsonObject& document);
+    // Creates a classroom of `tables` tables on the simulator's first pods, in rows of ten, and a
+    // front display "Front" on the next pod, refreshes the library and returns the new id.
+    QString createFleet(const QString& name, int tables);
     // The rooms as the cloud service stores them, read apart from the app with an editor's token.
     QJsonArray storedRooms() const;
 
