@@ -21,7 +21,9 @@ QtObject {
     function readablePixels(base) { return Math.max(base, base * pixelScale()) }
 
     // The room's plan keeps its proportions: blocks, furniture and walls go through these.
-    readonly property var planFit: PlanScale.fit(windowWidth, windowHeight)
+    // The room on the plan screen shown, and the band its title and menu leave: { walls, top, bottom }.
+    property var planRoom: null
+    readonly property var planFit: PlanScale.fit(windowWidth, windowHeight, planRoom)
     readonly property real planScale: planFit.scale
     function planX(base) { return PlanScale.toScreen(base, planFit.x, planFit.scale) }
     function planY(base) { return PlanScale.toScreen(base, planFit.y, planFit.scale) }

@@ -73,6 +73,13 @@ Item {
 
     ScreenBackground {}
 
+    // The room fits above the save bar, as on the routing screen.
+    Binding {
+        target: Common
+        property: "planRoom"
+        value: ({ walls: outline.walls, top: Common.pixelHeight(8), bottom: saveBar.y - Common.pixelHeight(8) })
+    }
+
     RoomOutline {
         id: outline
         anchors.fill: parent

@@ -2,6 +2,7 @@ import QtQuick 2.12
 import Common 1.0
 import RoutingSession 1.0
 import "../Components"
+import "../Common/RoomWalls.js" as RoomWalls
 
 // Runs a class: the room's plan with its routes, the menu of overlays and shortcuts, and the
 // dialogs for leaving, messages, screen keys and live views.
@@ -87,6 +88,14 @@ Item {
 
     ScreenBackground {}
 
+    // The room fits between its title and the menu.
+    Binding {
+        target: Common
+        property: "planRoom"
+        value: ({ walls: RoomWalls.wallsFor(screen.classroomType), top: roomTitle.height + Common.pixelHeight(8),
+                  bottom: routeMenu.y - Common.pixelHeight(8) })
+    }
+
     RoutePlan {
         id: plan
         anchors.fill: parent
@@ -128,6 +137,7 @@ Item {
     }
 
     ElidedText {
+        id: roomTitle
         objectName: "roomTitle"
         width: Math.min(implicitWidth, screen.width / 2)
         leftPadding: 35

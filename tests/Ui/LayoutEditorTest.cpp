@@ -299,7 +299,7 @@ private slots:
         QTRY_VERIFY(!layout()->hasPrimaryDisplay());
         QVERIFY(tile("PrimaryFlatScreen")->isEnabled());
 
-        const QPointF dropAt(600, 160);
+        const QPointF dropAt(600, 220); // inside the room's top wall
         QVERIFY(dropFromCatalogue("PrimaryFlatScreen", dropAt));
         QVERIFY(ui->waitForText("Lumaret Pod.", WindowDriver::Match::Contains));
         ClassroomPrimaryDisplay* display = layout()->primaryDisplay();
@@ -419,8 +419,13 @@ private slots:
         TeamBlock* first = teamNamed("Team 1");
         QQuickItem* view = viewOf(first);
         QVERIFY(view);
-        const QStringList problems = planProblems(*ui, view, nullptr, ui->itemNamed("saveBar"));
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+        const QString stored = layout()->classroomType();
+        for (const char* type : { "square", "open", "rectangle" }) {
+            layout()->setClassroomType(type);
+            const QStringList problems = planProblems(*ui, view, nullptr, ui->itemNamed("saveBar"));
+            QVERIFY2(problems.isEmpty(), qPrintable(type + (": " + problems.join("; "))));
+        }
+        layout()->setClassroomType(stored);
 
         QVERIFY(ui->resize(QSize(2048, 768)));
         QVERIFY(ui->saveScreenshot("editor-wide"));
