@@ -113,7 +113,9 @@ RoutableBlock {
         }
     }
 
+    // Over the table only: the team's name stays readable.
     DisconnectedOverlay {
+        anchors.fill: imageArea
         visible: teamBlock.showsDisconnected
     }
 }

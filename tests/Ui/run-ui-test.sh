@@ -8,4 +8,5 @@ shift
 rm -rf "$home"
 mkdir -p "$home"
 # Server numbers from 120 up, clear of those other tests take from 99 up (-a takes the next free one).
-exec xvfb-run -a -n 120 -s "-screen 0 2600x1500x24" "$@"
+# TRELLION_XVFB_SCREEN gives a larger screen for the runs at twice the pixel density.
+exec xvfb-run -a -n 120 -s "-screen 0 ${TRELLION_XVFB_SCREEN:-2600x1500}x24" "$@"
