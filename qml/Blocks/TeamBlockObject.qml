@@ -55,8 +55,12 @@ RoutableBlock {
         }
     }
 
-    width: 150 * contentScale * roomScale
-    height: 177 * contentScale * roomScale
+    // The size on the design grid, what the layout stores; the window's scale only draws it larger.
+    readonly property real designWidth: 150 * roomScale
+    readonly property real designHeight: 177 * roomScale
+
+    width: designWidth * contentScale
+    height: designHeight * contentScale
     nameBandHeight: height - imageArea.height
     lineAnchor: Qt.point(imageArea.x + imageArea.width / 2, imageArea.y + imageArea.height / 2)
 

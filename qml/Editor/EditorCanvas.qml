@@ -61,15 +61,16 @@ Item {
             id: teamView
             routingBlockObject: modelData
             roomScale: canvas.roomScale
-            // The stored size follows the drawn one (it changes with the zoom and the window).
+            // The stored size follows the zoom, in design-grid units like the position, so resizing the
+            // window leaves the layout as it is.
             function storeSize() {
                 if (!routingBlockObject)
                     return
-                routingBlockObject.displayWidth = width
-                routingBlockObject.displayHeight = height
+                routingBlockObject.displayWidth = designWidth
+                routingBlockObject.displayHeight = designHeight
             }
-            onWidthChanged: storeSize()
-            onHeightChanged: storeSize()
+            onDesignWidthChanged: storeSize()
+            onDesignHeightChanged: storeSize()
             Component.onCompleted: storeSize()
 
             BlockDragArea {

@@ -364,26 +364,23 @@ bool WindowDriver::resize(const QSize& size)
     return resized;
 }
 
-bool WindowDriver::saveScreenshot(const QString& name) const
+bool WindowDriver::saveScreenshot(const QString& name)
 {
     const QString directory = qEnvironmentVariable("TRELLION_SCREENSHOT_DIR");
     if (directory.isEmpty())
         return true;
     if (!win || !QDir().mkpath(directory))
         return false;
-    return win->grabWindow().save(QDir(directory).filePath(name + ".png"), "PNG");
-}
-
-bool WindowDriver::saveScreenshotAt(const QSize& size, const QString& name)
-{
-    if (qEnvironmentVariableIsEmpty("TRELLION_SCREENSHOT_DIR"))
-        return true; // a test runs at the same sizes whether or not it saves pictures
-    if (!win)
+    const auto save = [&](const QString& fileName) {
+        return win->grabWindow().save(QDir(directory).filePath(fileName + ".png"), "PNG");
+    };
+    if (!save(name))
         return false;
-    const QSize before = win->size();
-    return resize(size)
-        && saveScreenshot(QStringLiteral("%1-%2x%3").arg(name).arg(size.width()).arg(size.height()))
-        && resize(before);
+    if (win->size() != designSize)
+        return true;
+    return resize(panelSize)
+        && save(QStringLiteral("%1-%2x%3").arg(name).arg(panelSize.width()).arg(panelSize.height()))
+        && resize(designSize);
 }
 
 QStringList WindowDriver::layoutProblems() const

@@ -70,14 +70,13 @@ public:
     // Resizes the window and waits until the scene has the new size.
     bool resize(const QSize& size);
 
-    // Saves the window as <name>.png into $TRELLION_SCREENSHOT_DIR; does nothing when unset.
-    // False only when saving was asked for and failed.
-    bool saveScreenshot(const QString& name) const;
-    // The same at `size`, as <name>-<width>x<height>.png, the window then returned to its size;
-    // nothing, not even the resizing, when no screenshots are asked for.
-    bool saveScreenshotAt(const QSize& size, const QString& name);
+    // Saves the window as <name>.png into $TRELLION_SCREENSHOT_DIR; does nothing when unset. At the
+    // design size it also saves the same scene on a classroom panel, as <name>-1920x1080.png, and
+    // returns the window to its size. False only when saving was asked for and failed.
+    bool saveScreenshot(const QString& name);
 
     // A classroom panel or projector.
+    static constexpr QSize designSize { 1024, 768 };
     static constexpr QSize panelSize { 1920, 1080 };
 
     // Every visible text a user cannot read whole, named with its text: cut without "…", covered by

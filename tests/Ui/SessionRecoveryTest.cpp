@@ -72,13 +72,6 @@ class SessionRecoveryTest : public QObject {
             answerTimeoutMs);
     }
 
-    // Saves the window at the design size and at full HD.
-    bool saveScreenshots(const QString& name)
-    {
-        return ui->saveScreenshot(name) && ui->resize({ 1920, 1080 }) && ui->saveScreenshot(name + "-wide")
-            && ui->resize({ 1024, 768 });
-    }
-
     bool requestClose() { return !ui->window()->close() && ui->window()->isVisible(); }
 
     // The close dialog's answer `button`: "confirmButton" saves, "alternativeButton" does not.
@@ -141,7 +134,7 @@ private slots:
         QVERIFY(ui->click(ui->itemNamed("saveButton")));
         QVERIFY(ui->waitForNamed("reSignInDialog", answerTimeoutMs));
         QVERIFY(ui->itemWithText(AppFixture::editorEmail, WindowDriver::Match::Contains));
-        QVERIFY(saveScreenshots("sign-in-again"));
+        QVERIFY(ui->saveScreenshot("sign-in-again"));
         ui->typeText("wrong"); // the field has the focus
         ui->pressKey(Qt::Key_Return);
         QVERIFY(
@@ -179,7 +172,7 @@ private slots:
         renameFirstTeam("Closing Team");
         QVERIFY(requestClose());
         QVERIFY(ui->waitForNamed("closeDialog"));
-        QVERIFY(saveScreenshots("close-unsaved"));
+        QVERIFY(ui->saveScreenshot("close-unsaved"));
         ui->pressKey(Qt::Key_Escape);
         QVERIFY(ui->waitUntilTextGone("DON'T SAVE"));
 
@@ -203,7 +196,7 @@ private slots:
         QVERIFY(ui->waitForText(
             "There was a problem logging in.", WindowDriver::Match::Contains, answerTimeoutMs));
         QVERIFY(!ui->itemWithText("Invalid password"));
-        QVERIFY(saveScreenshots("logout-network-problem"));
+        QVERIFY(ui->saveScreenshot("logout-network-problem"));
         QVERIFY(ui->window()->isVisible());
         QVERIFY(ui->click(ui->itemNamed("logoutCancelButton")));
     }
