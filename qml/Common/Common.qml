@@ -50,6 +50,7 @@ QtObject {
     readonly property color noneBoxColor: "#20293C"
     readonly property color roomOutlineColor: "#F4FFC3"
     readonly property color inertColor: "#797979"
+    readonly property color mutedTextColor: "#AEB5BB"
     readonly property color dimmingColor: "#6604040F"
     readonly property color successColor: "#2DB84B"
     readonly property color failureColor: "#FF423D"
