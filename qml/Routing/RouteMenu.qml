@@ -14,6 +14,8 @@ Rectangle {
     property string selectedText
     property bool bannersShown: true
     property bool hasPrimaryDisplay: false
+    // False while a dialog lies over the screen: the menu's shortcuts wait.
+    property bool shortcutsEnabled: true
     signal addNewClicked
     signal exitClicked
 
@@ -51,6 +53,8 @@ Rectangle {
         RouteMenuItem {
             caption: "Add New"
             iconName: "AddNew"
+            shortcut: "Ctrl+N"
+            shortcutEnabled: menu.shortcutsEnabled
             onClicked: menu.addNewClicked()
         }
 
@@ -64,6 +68,8 @@ Rectangle {
                 iconText: modelData.iconText
                 withCircle: true
                 activeState: menu.selectedMessage === index
+                shortcut: "Ctrl+" + (index + 1)
+                shortcutEnabled: menu.shortcutsEnabled
                 onClicked: {
                     menu.select(RoutingLogic.toggledSelection(menu.selectedMessage, index))
                     console.log("EVENT: Display Overlay")
@@ -74,6 +80,8 @@ Rectangle {
 
         RouteMenuItem {
             caption: "Reset"
+            shortcut: "Ctrl+R"
+            shortcutEnabled: menu.shortcutsEnabled
             iconName: "Reset"
             onClicked: {
                 console.log("EVENT: Reset")
@@ -84,6 +92,8 @@ Rectangle {
 
         RouteMenuItem {
             caption: "Primary to All"
+            shortcut: "Ctrl+P"
+            shortcutEnabled: menu.shortcutsEnabled
             iconName: "PrimarytoAll"
             enabled: menu.hasPrimaryDisplay
             onClicked: menu.routingSession.routePrimaryToAll()
@@ -91,6 +101,8 @@ Rectangle {
 
         RouteMenuItem {
             caption: "Banners"
+            shortcut: "Ctrl+B"
+            shortcutEnabled: menu.shortcutsEnabled
             iconName: menu.bannersShown ? "BannersShow" : "BannersHide"
             onClicked: {
                 menu.routingSession.toggleRoutingBanners()
@@ -100,6 +112,8 @@ Rectangle {
 
         RouteMenuItem {
             caption: "Exit"
+            shortcut: "Ctrl+W"
+            shortcutEnabled: menu.shortcutsEnabled
             iconName: "Exit"
             onClicked: menu.exitClicked()
         }
