@@ -41,6 +41,7 @@ public:
     Q_INVOKABLE void releaseRoute(int hit, int sourceIndex);
     // The pointer held still on `hit` after pressing on `sourceIndex`.
     Q_INVOKABLE void holdBlock(int hit, int sourceIndex);
+    // Carries out what a hold, or the key standing for one, means for block `blockIndex`.
     void perform(RoutingRules::HoldAction action, int blockIndex);
     Q_INVOKABLE void removeRouteLine(int sourceIndex, int sinkIndex, const QString& lineIndex);
     Q_INVOKABLE void routeBlockToAll(int sourceIndex);

@@ -13,7 +13,7 @@ Item {
     property alias iconText: icon.iconText
     property alias activeState: icon.activeState
     property bool withCircle: false
-    // The key sequence that clicks it too, named in its tool tip; empty for none.
+    // The key sequence that clicks it too, named in its tool tip.
     property string shortcut
     property bool shortcutEnabled: true
     signal clicked
@@ -22,14 +22,14 @@ Item {
     width: Common.pixelWidth(RoutingLogic.menuCellWidth)
     height: icon.height
     opacity: enabled ? 1.0 : 0.4
-    ToolTip.visible: hover.hovered && shortcut.length > 0
+    ToolTip.visible: hover.hovered
     ToolTip.delay: 500
     ToolTip.text: qsTr("%1 (%2)").arg(caption).arg(keys.nativeText)
 
     Shortcut {
         id: keys
         sequence: item.shortcut
-        enabled: item.shortcut.length > 0 && item.shortcutEnabled && item.enabled && item.visible
+        enabled: item.shortcutEnabled && item.enabled && item.visible
         onActivated: item.clicked()
     }
 

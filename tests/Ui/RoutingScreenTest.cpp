@@ -561,6 +561,14 @@ private slots:
         ui->pressKey(Qt::Key_Delete);
         QTRY_VERIFY(routeLines().isEmpty());
         QVERIFY(QTest::qWaitFor([&] { return noPodHasConnections(); }, answerTimeoutMs));
+
+        // The menu's shortcut shares the primary display; Delete on it takes every route back.
+        ui->pressKey(Qt::Key_P, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(connectionsOf(podOf(-1)).size(), teamCount(), answerTimeoutMs);
+        QVERIFY(tabTo(-1));
+        ui->pressKey(Qt::Key_Delete);
+        QTRY_VERIFY(routeLines().isEmpty());
+        QVERIFY(QTest::qWaitFor([&] { return noPodHasConnections(); }, answerTimeoutMs));
     }
 
     // A display switched off mid-class: its block shows "(Disconnected)" with the route drawn
