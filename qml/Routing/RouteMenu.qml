@@ -80,9 +80,9 @@ Rectangle {
 
         RouteMenuItem {
             caption: "Reset"
+            iconName: "Reset"
             shortcut: "Ctrl+R"
             shortcutEnabled: menu.shortcutsEnabled
-            iconName: "Reset"
             onClicked: {
                 console.log("EVENT: Reset")
                 menu.routingSession.reset()
@@ -92,18 +92,18 @@ Rectangle {
 
         RouteMenuItem {
             caption: "Primary to All"
+            iconName: "PrimarytoAll"
             shortcut: "Ctrl+P"
             shortcutEnabled: menu.shortcutsEnabled
-            iconName: "PrimarytoAll"
             enabled: menu.hasPrimaryDisplay
             onClicked: menu.routingSession.routePrimaryToAll()
         }
 
         RouteMenuItem {
             caption: "Banners"
+            iconName: menu.bannersShown ? "BannersShow" : "BannersHide"
             shortcut: "Ctrl+B"
             shortcutEnabled: menu.shortcutsEnabled
-            iconName: menu.bannersShown ? "BannersShow" : "BannersHide"
             onClicked: {
                 menu.routingSession.toggleRoutingBanners()
                 menu.refreshBanners()
@@ -112,9 +112,9 @@ Rectangle {
 
         RouteMenuItem {
             caption: "Exit"
+            iconName: "Exit"
             shortcut: "Ctrl+W"
             shortcutEnabled: menu.shortcutsEnabled
-            iconName: "Exit"
             onClicked: menu.exitClicked()
         }
     }
