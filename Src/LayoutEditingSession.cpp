@@ -3,8 +3,10 @@
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
 #include "Globals.h"
+#include "LayoutIcon.h"
 #include "Logger.h"
 #include "NetworkManager.h"
+#include "RoutableBlock.h"
 #include "SessionStatistics.h"
 #include "StateManager.h"
 
@@ -24,6 +26,7 @@ ClassroomLayoutModel* LayoutEditingSession::currentLayout() const
 void LayoutEditingSession::startSession(const QString& newClassroomId)
 {
     LOG_INFO("Starting editing session: newClassroomId=[{}]", newClassroomId);
+    select(nullptr);
     layout = Globals::getInstance().classroomLayoutManager()->classroomLayout(newClassroomId);
     if (layout)
         Globals::getInstance().sessionStatistics()->startEditing(layout);
@@ -35,6 +38,7 @@ void LayoutEditingSession::endSession()
     LOG_INFO("Ending editing session");
     if (layout)
         Globals::getInstance().sessionStatistics()->stopEditing(layout);
+    select(nullptr);
     layout = nullptr;
     emit classroomLayoutChanged();
 }
@@ -58,4 +62,66 @@ void LayoutEditingSession::save()
         emit layoutSaveSuccess();
         Globals::getInstance().stateManager()->requireSave(false);
     });
+}
+
+void LayoutEditingSession::select(QObject* item)
+{
+    if (m_selection == item)
+        return;
+    m_selection = item;
+    emit selectionChanged();
+}
+
+bool LayoutEditingSession::keyPressed(int key, int modifiers)
+{
+    if (!m_selection || !layout || (modifiers & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const double step = (modifiers & Qt::ShiftModifier) ? 10.0 : 1.0;
+    switch (key) {
+    case Qt::Key_Left:
+        moveSelection(-step, 0);
+        return true;
+    case Qt::Key_Right:
+        moveSelection(step, 0);
+        return true;
+    case Qt::Key_Up:
+        moveSelection(0, -step);
+        return true;
+    case Qt::Key_Down:
+        moveSelection(0, step);
+        return true;
+    case Qt::Key_Delete:
+        removeSelection();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Through the same setters a drag ends in, so the layout counts as unsaved.
+void LayoutEditingSession::moveSelection(double dx, double dy)
+{
+    if (auto* block = qobject_cast<RoutableBlock*>(m_selection)) {
+        block->setDisplayX(block->displayX() + dx);
+        block->setDisplayY(block->displayY() + dy);
+    } else if (auto* icon = qobject_cast<LayoutIcon*>(m_selection)) {
+        icon->setIconX(icon->iconX() + dx);
+        icon->setIconY(icon->iconY() + dy);
+    }
+}
+
+void LayoutEditingSession::removeSelection()
+{
+    QObject* removed = m_selection;
+    select(nullptr);
+    if (auto* block = qobject_cast<RoutableBlock*>(removed)) {
+        LOG_INFO("EVENT: Deleting block [{}] by key", block->blockIndex());
+        if (block->isPrimaryBlock())
+            layout->removePrimaryDisplay();
+        else
+            layout->removeTeamBlockAt(block->blockIndex());
+    } else if (auto* icon = qobject_cast<LayoutIcon*>(removed)) {
+        LOG_INFO("EVENT: Deleting furniture [{}] by key", icon->iconIndex());
+        layout->removeFurnitureAt(icon->iconIndex());
+    }
 }

@@ -34,6 +34,7 @@ RoutingSession::RoutingSession(QObject* parent)
     , placeholderLayout(new ClassroomLayoutModel(this))
     , m_overlayMessageManager(new OverlayMessageManager(this))
     , m_healthMonitor(new PodHealthMonitor(this))
+    , m_keyboard(new KeyboardRouting(this))
 {
     connect(m_healthMonitor, &PodHealthMonitor::podSilent, this, &RoutingSession::blockFellSilent);
     connect(m_healthMonitor, &PodHealthMonitor::podAnswering, this, &RoutingSession::blockAnswering);
@@ -102,6 +103,7 @@ void RoutingSession::startSession(const QString& newClassroomId, bool resetBanne
         return;
     }
     followBlocks(false);
+    m_keyboard->reset();
     layout = found;
     overlayText.clear();
     if (resetBanners)
@@ -136,6 +138,7 @@ void RoutingSession::endSession()
     resetOverlay();
     network()->queueFlushRequest();
     followBlocks(false);
+    m_keyboard->reset();
     layout = nullptr;
     statistics()->stopRouting();
 }
@@ -180,6 +183,69 @@ void RoutingSession::explainRefusedRoute(int sinkIndex, int sourceIndex)
     if (!shownSource || shownSource == source)
         return;
     emit notice(QString("%1 already shows %2").arg(sink->displayName(), shownSource->displayName()));
+}
+
+bool RoutingSession::mayRouteFrom(int sourceIndex) const
+{
+    RoutableBlock* source = block(sourceIndex);
+    if (source && source->canAddOutgoingRoute())
+        return true;
+    LOG_WARNING("Line creation skipped: Block [{}] rejected it", sourceIndex);
+    return false;
+}
+
+void RoutingSession::releaseRoute(int hit, int sourceIndex)
+{
+    RoutableBlock* sink = hit == RoutingRules::NoBlock ? nullptr : block(hit);
+    switch (RoutingRules::releaseOutcome(
+        hit, block(sourceIndex) != nullptr, sourceIndex, sink && sink->canAddIncomingRoute())) {
+    case RoutingRules::Missed:
+        LOG_INFO("Mouse dropped on non-block.");
+        break;
+    case RoutingRules::NoSource:
+        LOG_ERROR("Couldn't find source block for index=[{}]", sourceIndex);
+        break;
+    case RoutingRules::SameBlock:
+        LOG_INFO("Skipping creation of routing line because dropped on same block [{}]", hit);
+        break;
+    case RoutingRules::Refused:
+        LOG_WARNING("Line creation skipped: Block [{}] rejected it", hit);
+        explainRefusedRoute(hit, sourceIndex);
+        break;
+    case RoutingRules::AddRoute:
+        addRouteLine(hit, sourceIndex);
+        break;
+    }
+}
+
+void RoutingSession::holdBlock(int hit, int sourceIndex)
+{
+    const RoutableBlock* held = hit == RoutingRules::NoBlock ? nullptr : block(hit);
+    if (!held)
+        return;
+    // The primary display counts as routed also while it receives.
+    const bool routed = held->isActingAsSource() || (held->isPrimaryBlock() && held->isBeingSinkedInto());
+    perform(RoutingRules::holdAction(hit, sourceIndex, routed), hit);
+}
+
+void RoutingSession::perform(RoutingRules::HoldAction action, int blockIndex)
+{
+    switch (action) {
+    case RoutingRules::NoAction:
+        break;
+    case RoutingRules::RemoveAll:
+        removeAllRoutes(true, false);
+        break;
+    case RoutingRules::PrimaryToAll:
+        routePrimaryToAll();
+        break;
+    case RoutingRules::RemoveFromBlock:
+        removeAllRoutesFromBlock(blockIndex);
+        break;
+    case RoutingRules::BlockToAll:
+        routeBlockToAll(blockIndex);
+        break;
+    }
 }
 
 void RoutingSession::removeRouteLine(int sourceIndex, int sinkIndex, const QString& lineIndex)

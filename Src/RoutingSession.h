@@ -1,7 +1,9 @@
 #pragma once
 
 #include "HttpResponse.h"
+#include "KeyboardRouting.h" // complete, so QML can read the keyboard property
 #include "OverlayMessageManager.h" // complete, so QML can read the manager property
+#include "RoutingRules.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,12 +20,14 @@ class RoutingSession : public QObject {
     Q_PROPERTY(ClassroomLayoutModel* layout READ currentLayout CONSTANT)
     Q_PROPERTY(OverlayMessageManager* overlayMessageManager READ overlayMessageManager CONSTANT)
     Q_PROPERTY(QList<QObject*> routingLines READ routingLinesModel NOTIFY routingLinesChanged)
+    Q_PROPERTY(KeyboardRouting* keyboard READ keyboard CONSTANT)
 public:
     explicit RoutingSession(QObject* parent = nullptr);
 
     ClassroomLayoutModel* currentLayout() const;
     OverlayMessageManager* overlayMessageManager() const { return m_overlayMessageManager; }
     QList<QObject*> routingLinesModel() const;
+    KeyboardRouting* keyboard() const { return m_keyboard; }
 
     Q_INVOKABLE void startSession(const QString& newClassroomId, bool resetBanners, bool fromReset);
     Q_INVOKABLE void endSession();
@@ -31,6 +35,14 @@ public:
     Q_INVOKABLE void addRouteLine(int sinkIndex, int sourceIndex);
     // Says why a dropped route was not made, when the plan knows.
     Q_INVOKABLE void explainRefusedRoute(int sinkIndex, int sourceIndex);
+    // A route from `sourceIndex` may start there; says so in the log when it may not.
+    Q_INVOKABLE bool mayRouteFrom(int sourceIndex) const;
+    // A route from `sourceIndex` let go over `hit` (a block index or RoutingRules::NoBlock).
+    Q_INVOKABLE void releaseRoute(int hit, int sourceIndex);
+    // The pointer held still on `hit` after pressing on `sourceIndex`.
+    Q_INVOKABLE void holdBlock(int hit, int sourceIndex);
+    // Carries out what a hold, or the key standing for one, means for block `blockIndex`.
+    void perform(RoutingRules::HoldAction action, int blockIndex);
     Q_INVOKABLE void removeRouteLine(int sourceIndex, int sinkIndex, const QString& lineIndex);
     Q_INVOKABLE void routeBlockToAll(int sourceIndex);
     Q_INVOKABLE void routePrimaryToAll();
@@ -80,4 +92,5 @@ private:
     QString overlayText; // what the team displays show now
     OverlayMessageManager* m_overlayMessageManager;
     PodHealthMonitor* m_healthMonitor;
+    KeyboardRouting* m_keyboard;
 };

@@ -14,6 +14,7 @@
 #include "RoutableBlock.h"
 #include "PodAddressCheck.h"
 #include "RoomDisplayCheck.h"
+#include "RoutingRules.h"
 #include "RoutingSession.h"
 #include "SessionStatistics.h"
 #include "Settings/Settings.h"
@@ -111,6 +112,8 @@ void StateManager::registerQmlTypes()
     qmlRegisterType<PodAddressCheck>("PodAddressCheck", 1, 0, "PodAddressCheck");
     qmlRegisterType<RoomDisplayCheck>("RoomDisplayCheck", 1, 0, "RoomDisplayCheck");
     qmlRegisterType<LayoutEditingSession>("LayoutEditingSession", 1, 0, "LayoutEditingSession");
+    qmlRegisterSingletonType<RoutingRules>("RoutingRules", 1, 0, "RoutingRules",
+        [](QQmlEngine*, QJSEngine*) -> QObject* { return new RoutingRules; });
     qmlRegisterInterface<LayoutIcon>("LayoutIcon", 1);
     qmlRegisterInterface<RoutableBlock>("RoutableBlock", 1);
     qmlRegisterInterface<TeamBlock>("TeamBlock", 1);

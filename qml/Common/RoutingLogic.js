@@ -1,28 +1,6 @@
 .pragma library
 
-// Decisions of the routing screen, kept apart from the views so they can be tested.
-
-function contains(rect, x, y) {
-    return x >= rect.x && x <= rect.x + rect.width && y >= rect.y && y <= rect.y + rect.height
-}
-
-// The block under a point. `primary` is the primary display's rectangle (or null), `teams` the team
-// blocks' rectangles in index order. Answers { found, isPrimary, index }; the primary display wins.
-function hitTest(primary, teams, x, y) {
-    if (primary && contains(primary, x, y))
-        return { found: true, isPrimary: true, index: -1 }
-    for (var i = 0; i < teams.length; ++i) {
-        if (teams[i] && contains(teams[i], x, y))
-            return { found: true, isPrimary: false, index: i }
-    }
-    return { found: false, isPrimary: false, index: -1 }
-}
-
-function describeHit(hit) {
-    if (!hit.found)
-        return "Point is not in a block"
-    return hit.isPrimary ? "Point is in Primary Block" : "Point is in Team Block [" + hit.index + "]"
-}
+// What the routing screen's views compute, kept apart from them so it can be tested.
 
 // The fill of the source pulse: the block colour with the alpha byte 66 in front of its six digits.
 function pulseColor(color) {
@@ -43,35 +21,6 @@ function lineLength(x1, y1, x2, y2) {
 
 function lineAngle(x1, y1, x2, y2) {
     return Math.atan2(y2 - y1, x2 - x1) * 180 / Math.PI
-}
-
-// What a release over `hit` does to a drag from `sourceIndex`: "none" (empty spot), "noSource"
-// (source gone), "same" (dropped on the source), "rejected" (sink refuses) or "add".
-function releaseOutcome(hit, sourceFound, sourceIndex, sinkAcceptsIncoming) {
-    if (!hit.found)
-        return "none"
-    if (!sourceFound)
-        return "noSource"
-    if (hit.index === sourceIndex)
-        return "same"
-    if (!sinkAcceptsIncoming)
-        return "rejected"
-    return "add"
-}
-
-// What holding the pointer on a block does, given the drag that the press started:
-// "removeAll", "primaryToAll", "removeFromBlock", "blockToAll" or "" (nothing).
-function holdAction(hit, dragFromPrimary, dragSourceIndex, isActingAsSource, isBeingSinkedInto) {
-    if (!hit.found)
-        return ""
-    if (hit.isPrimary) {
-        if (!dragFromPrimary)
-            return ""
-        return isActingAsSource || isBeingSinkedInto ? "removeAll" : "primaryToAll"
-    }
-    if (dragFromPrimary || dragSourceIndex !== hit.index)
-        return ""
-    return isActingAsSource ? "removeFromBlock" : "blockToAll"
 }
 
 // The overlay selection after clicking message `index` while `selected` is shown (-1: none).

@@ -90,6 +90,7 @@ Item {
         id: canvas
         anchors.fill: parent
         layout: createScreen.layout
+        session: layoutEditingSession
         roomScale: createScreen.classroomScale
         canvasLeft: catalogue.width
         onItemPressed: createScreen.closeMenus()

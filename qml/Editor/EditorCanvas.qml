@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import Common 1.0
 import "../Blocks"
+import "../Components"
 
 // The room's floor plan: the primary display, the team blocks and the loose furniture.
 // Positions are screen positions; the catalogue covers the left strip.
@@ -8,6 +9,8 @@ Item {
     id: canvas
 
     property QtObject layout
+    // The editing session: it holds the selection the keys act on.
+    property QtObject session
     property real roomScale: 1.0
     property real canvasLeft: 0
     signal itemPressed
@@ -21,12 +24,31 @@ Item {
         return index >= 0 && index < teamRepeater.count ? teamRepeater.itemAt(index) : null
     }
 
+    // The view of a selected block or piece of furniture.
+    function viewOf(item) {
+        if (!item)
+            return null
+        return item.iconIndex !== undefined ? furnitureRepeater.itemAt(item.iconIndex) : blockView(item.blockIndex)
+    }
+
+    // What was pressed is what the keys act on next.
+    function pick(item) {
+        session.select(item)
+        forceActiveFocus()
+    }
+
     objectName: "editorCanvas"
+    focus: true
+
+    Keys.onPressed: event.accepted = canvas.session.keyPressed(event.key, event.modifiers)
 
     // Pressing the empty floor closes whatever menu is open.
     MouseArea {
         anchors.fill: parent
-        onPressed: canvas.itemPressed()
+        onPressed: {
+            canvas.pick(null)
+            canvas.itemPressed()
+        }
     }
 
     Repeater {
@@ -41,7 +63,10 @@ Item {
             BlockDragArea {
                 canvasLeft: canvas.canvasLeft
                 writeOnlyAfterDrag: false
-                onBlockPressed: canvas.itemPressed()
+                onBlockPressed: {
+                    canvas.pick(primaryView.routingBlockObject)
+                    canvas.itemPressed()
+                }
             }
 
             // Beside the display's top corner, clear of the name above it.
@@ -75,7 +100,10 @@ Item {
 
             BlockDragArea {
                 canvasLeft: canvas.canvasLeft
-                onBlockPressed: canvas.itemPressed()
+                onBlockPressed: {
+                    canvas.pick(teamView.routingBlockObject)
+                    canvas.itemPressed()
+                }
             }
 
             // On the corner below the name band, so a long name never runs under it.
@@ -88,13 +116,22 @@ Item {
     }
 
     Repeater {
+        id: furnitureRepeater
         model: canvas.layout ? canvas.layout.furniture : []
 
         CanvasFurniture {
             id: piece
             icon: modelData
             roomScale: canvas.roomScale
-            onPressed: canvas.furniturePressed(piece)
+            onPressed: {
+                canvas.pick(piece.icon)
+                canvas.furniturePressed(piece)
+            }
         }
+    }
+
+    FocusRing {
+        objectName: "selectionRing"
+        target: canvas.activeFocus ? canvas.viewOf(canvas.session.selection) : null
     }
 }

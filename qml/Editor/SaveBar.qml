@@ -14,6 +14,12 @@ Rectangle {
     radius: 5
     color: Common.gToolbarColor
 
+    Shortcut {
+        sequence: StandardKey.Save
+        enabled: bar.visible
+        onActivated: bar.saveClicked()
+    }
+
     Row {
         anchors.horizontalCenter: parent.horizontalCenter
         y: bar.height * 0.17

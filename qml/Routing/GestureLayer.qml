@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import RoutingRules 1.0
 import "../Common/RoutingLogic.js" as RoutingLogic
 
 // Sees every press on the plan before the blocks: drags from a block draw a route, holding still on
@@ -11,8 +12,7 @@ MouseArea {
     property var rubberBand
     property var pulse
 
-    property int sourceIndex: -1
-    property bool sourceIsPrimary: false
+    property int sourceIndex: RoutingRules.NoBlock
     property bool dragging: false
     property point pressPoint
 
@@ -21,8 +21,8 @@ MouseArea {
         var teams = []
         for (var i = 0; i < plan.teamCount; ++i)
             teams.push(plan.rectOf(plan.teamView(i)))
-        var hit = RoutingLogic.hitTest(plan.rectOf(plan.primaryView), teams, px, py)
-        console.debug(RoutingLogic.describeHit(hit))
+        var hit = RoutingRules.blockAt(plan.rectOf(plan.primaryView), teams, Qt.point(px, py))
+        console.debug(RoutingRules.describeHit(hit))
         return hit
     }
 
@@ -38,20 +38,17 @@ MouseArea {
 
     onPressed: {
         var hit = blockAt(mouse.x, mouse.y)
-        var view = hit.found ? plan.viewFor(hit.index) : null
+        var view = hit === RoutingRules.NoBlock ? null : plan.viewFor(hit)
         if (!view) {
             mouse.accepted = false
             return
         }
-        sourceIndex = hit.index
-        sourceIsPrimary = hit.isPrimary
+        sourceIndex = hit
         pressPoint = Qt.point(mouse.x, mouse.y)
         holdTimer.restart()
         // A block that may not send still takes press-and-hold (a sink can take its routes back).
-        if (!view.canAddOutgoingRoute) {
-            console.warn("Line creation skipped: Block [" + hit.index + "] rejected it")
+        if (!routingSession.mayRouteFrom(hit))
             return
-        }
         dragging = true
         rubberBand.color = view.displayColor
         rubberBand.from = view.getOrigin()
@@ -75,27 +72,7 @@ MouseArea {
         if (!dragging)
             return
         endDrag()
-        var hit = blockAt(mouse.x, mouse.y)
-        var source = plan.viewFor(sourceIndex)
-        var sink = hit.found ? plan.viewFor(hit.index) : null
-        switch (RoutingLogic.releaseOutcome(hit, source !== null, sourceIndex, sink !== null && sink.canAddIncomingRoute)) {
-        case "none":
-            console.debug("Mouse dropped on non-block.")
-            break
-        case "noSource":
-            console.error("Couldn't find source block for index=[" + sourceIndex + "]")
-            break
-        case "same":
-            console.debug("Skipping creation of routing line because dropped on same block [" + hit.index + "]")
-            break
-        case "rejected":
-            console.warn("Line creation skipped: Block [" + hit.index + "] rejected it")
-            routingSession.explainRefusedRoute(hit.index, sourceIndex)
-            break
-        case "add":
-            routingSession.addRouteLine(hit.index, sourceIndex)
-            break
-        }
+        routingSession.releaseRoute(blockAt(mouse.x, mouse.y), sourceIndex)
     }
 
     onCanceled: endDrag()
@@ -104,26 +81,7 @@ MouseArea {
     Timer {
         id: holdTimer
         interval: Qt.styleHints.mousePressAndHoldInterval
-        onTriggered: {
-            var hit = layer.blockAt(layer.pressPoint.x, layer.pressPoint.y)
-            var view = hit.found ? layer.plan.viewFor(hit.index) : null
-            if (!view)
-                return
-            switch (RoutingLogic.holdAction(hit, layer.sourceIsPrimary, layer.sourceIndex,
-                                            view.isActingAsSource, view.isBeingSinkedInto)) {
-            case "removeAll":
-                layer.routingSession.removeAllRoutes(true, false)
-                break
-            case "primaryToAll":
-                layer.routingSession.routePrimaryToAll()
-                break
-            case "removeFromBlock":
-                layer.routingSession.removeAllRoutesFromBlock(hit.index)
-                break
-            case "blockToAll":
-                layer.routingSession.routeBlockToAll(hit.index)
-                break
-            }
-        }
+        onTriggered: layer.routingSession.holdBlock(layer.blockAt(layer.pressPoint.x, layer.pressPoint.y),
+                                                    layer.sourceIndex)
     }
 }

@@ -14,6 +14,8 @@ Rectangle {
     property string selectedText
     property bool bannersShown: true
     property bool hasPrimaryDisplay: false
+    // False while a dialog lies over the screen: the menu's shortcuts wait.
+    property bool shortcutsEnabled: true
     signal addNewClicked
     signal exitClicked
 
@@ -51,6 +53,8 @@ Rectangle {
         RouteMenuItem {
             caption: "Add New"
             iconName: "AddNew"
+            shortcut: "Ctrl+N"
+            shortcutEnabled: menu.shortcutsEnabled
             onClicked: menu.addNewClicked()
         }
 
@@ -64,6 +68,8 @@ Rectangle {
                 iconText: modelData.iconText
                 withCircle: true
                 activeState: menu.selectedMessage === index
+                shortcut: "Ctrl+" + (index + 1)
+                shortcutEnabled: menu.shortcutsEnabled
                 onClicked: {
                     menu.select(RoutingLogic.toggledSelection(menu.selectedMessage, index))
                     console.log("EVENT: Display Overlay")
@@ -75,6 +81,8 @@ Rectangle {
         RouteMenuItem {
             caption: "Reset"
             iconName: "Reset"
+            shortcut: "Ctrl+R"
+            shortcutEnabled: menu.shortcutsEnabled
             onClicked: {
                 console.log("EVENT: Reset")
                 menu.routingSession.reset()
@@ -85,6 +93,8 @@ Rectangle {
         RouteMenuItem {
             caption: "Primary to All"
             iconName: "PrimarytoAll"
+            shortcut: "Ctrl+P"
+            shortcutEnabled: menu.shortcutsEnabled
             enabled: menu.hasPrimaryDisplay
             onClicked: menu.routingSession.routePrimaryToAll()
         }
@@ -92,6 +102,8 @@ Rectangle {
         RouteMenuItem {
             caption: "Banners"
             iconName: menu.bannersShown ? "BannersShow" : "BannersHide"
+            shortcut: "Ctrl+B"
+            shortcutEnabled: menu.shortcutsEnabled
             onClicked: {
                 menu.routingSession.toggleRoutingBanners()
                 menu.refreshBanners()
@@ -101,6 +113,8 @@ Rectangle {
         RouteMenuItem {
             caption: "Exit"
             iconName: "Exit"
+            shortcut: "Ctrl+W"
+            shortcutEnabled: menu.shortcutsEnabled
             onClicked: menu.exitClicked()
         }
     }

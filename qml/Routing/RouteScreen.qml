@@ -14,6 +14,9 @@ Item {
     property string classroomType: "none"
     property real classroomScale: 1.0
     property var layout: null
+    // Nothing lies over the plan: its keys and the menu's shortcuts work.
+    readonly property bool planInFront: !dimming.visible && !gate.locked && !messageDialog.visible
+                                        && !snapshotViewer.visible
     signal exited
 
     function enterScreen() {
@@ -119,6 +122,13 @@ Item {
         pulse: pulse
     }
 
+    KeyboardLayer {
+        anchors.fill: parent
+        plan: plan
+        keyboard: routingSession.keyboard
+        acceptsKeys: screen.planInFront
+    }
+
     PreviewButtons {
         anchors.fill: parent
         plan: plan
@@ -132,6 +142,7 @@ Item {
         anchors.bottom: parent.bottom
         routingSession: routingSession
         hasPrimaryDisplay: screen.layout !== null && screen.layout.primaryDisplay !== null
+        shortcutsEnabled: screen.planInFront
         onAddNewClicked: messageDialog.showDialog()
         onExitClicked: screen.requestExit()
     }

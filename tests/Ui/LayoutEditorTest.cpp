@@ -388,6 +388,40 @@ private slots:
         QVERIFY(!tile("PrimaryFlatScreen")->isEnabled());
     }
 
+    // Arrows move what was clicked one design-grid step, ten with Shift; Ctrl+S saves; Delete removes.
+    void keysMoveSaveAndRemove()
+    {
+        TeamBlock* block = teamNamed(newTeam);
+        QVERIFY(ui->click(viewOf(block)));
+        QVERIFY(ui->itemNamed("selectionRing"));
+        const QPointF before(block->displayX(), block->displayY());
+        ui->pressKey(Qt::Key_Right);
+        ui->pressKey(Qt::Key_Down, Qt::ShiftModifier);
+        ui->pressKey(Qt::Key_Left, Qt::ShiftModifier);
+        const QPointF moved = QPointF(block->displayX(), block->displayY()) - before;
+        QVERIFY(near(moved.x(), -9) && near(moved.y(), 10));
+        QVERIFY(Globals::getInstance().stateManager()->saveRequired());
+        QTRY_VERIFY(
+            near(viewOf(block)->x(), block->displayX()) && near(viewOf(block)->y(), block->displayY()));
+
+        ui->pressKey(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(ui->waitForText("Room Saved", WindowDriver::Match::Exact, answerTimeoutMs));
+        QVERIFY(!Globals::getInstance().stateManager()->saveRequired());
+        const QJsonObject stored = namedIn(storedRoom()["teamblocks"].toArray(), newTeam);
+        QVERIFY(near(number(stored["x"]), block->displayX()) && near(number(stored["y"]), block->displayY()));
+
+        const int furnitureBefore = layout()->furniture().size();
+        const LayoutIcon* door = layout()->furniture().last();
+        const QList<QQuickItem*> doorViews = ui->itemsWhere([&](const QQuickItem* item) {
+            return isOfType(item, "CanvasFurniture") && item->property("icon").value<QObject*>() == door;
+        });
+        QCOMPARE(doorViews.size(), 1);
+        QVERIFY(ui->click(doorViews.first()));
+        ui->pressKey(Qt::Key_Delete);
+        QTRY_COMPARE(layout()->furniture().size(), furnitureBefore - 1);
+        QVERIFY(Globals::getInstance().stateManager()->saveRequired()); // dropped on leaving below
+    }
+
     void leavingWithUnsavedChangesAsksFirst()
     {
         QVERIFY(chooseFromBlockMenu(teamNamed("Team 8"), "Delete"));

@@ -162,6 +162,25 @@ class RoutingScreenTest : public QObject {
         return true;
     }
 
+    // --- the keyboard ---
+
+    QObject* keyboard() const
+    {
+        QQuickItem* layer = ui->itemNamed("keyboardLayer");
+        return layer ? layer->property("keyboard").value<QObject*>() : nullptr;
+    }
+
+    int focusedBlock() const { return keyboard()->property("focusedBlock").toInt(); }
+    int pickedBlock() const { return keyboard()->property("pickedBlock").toInt(); }
+
+    // Tabs on until block `index` has the focus ring; false when a full round never reaches it.
+    bool tabTo(int index)
+    {
+        for (int step = 0; step <= teamCount() + 1 && focusedBlock() != index; ++step)
+            ui->pressKey(Qt::Key_Tab);
+        return focusedBlock() == index;
+    }
+
     QQuickItem* menuItem(const QString& caption) const { return ui->itemNamed("menuItem_" + caption); }
 
     bool showWide(const QString& screenshot)
@@ -490,6 +509,73 @@ private slots:
             QTest::qWaitFor([&] { return noPodHasConnections() && teamOverlaysRead(""); }, answerTimeoutMs));
         QCOMPARE(app.simulator.podState(podOf(-1))["overlayText"].toString(), QString());
         QVERIFY(QTest::qWaitFor([&] { return allBlocksConnected(); }, answerTimeoutMs));
+    }
+
+    // Without a pointer: Tab to a block, Enter picks it, Tab on and Enter routes; Shift+Enter shares a
+    // block to all and Delete takes its routes back.
+    void keyboardAloneRoutes()
+    {
+        QVERIFY(keyboard());
+        QVERIFY(routeLines().isEmpty());
+        QVERIFY(!ui->itemNamed("focusRing")); // no ring before a key is pressed
+        ui->pressKey(Qt::Key_Tab);
+        QCOMPARE(focusedBlock(), -1); // the primary display comes first
+        QQuickItem* ring = ui->itemNamed("focusRing");
+        QVERIFY(ring);
+        QVERIFY(ring->mapRectToScene(ring->boundingRect())
+                    .contains(blockView(-1)->mapRectToScene(blockView(-1)->boundingRect())));
+        ui->pressKey(Qt::Key_Backtab);
+        QCOMPARE(focusedBlock(), teamCount() - 1); // back round to the last team block
+
+        const int sourcePod = podOf(0);
+        QVERIFY(tabTo(0));
+        ui->pressKey(Qt::Key_Return);
+        QCOMPARE(pickedBlock(), 0);
+        QVERIFY(tabTo(1));
+        QVERIFY(ui->saveScreenshot("routing-keyboard"));
+        ui->pressKey(Qt::Key_Return);
+        QCOMPARE(pickedBlock(), -2);
+        QTRY_COMPARE(routeLines().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            sinksOf(sourcePod), QStringList { app.simulator.podAddress(podOf(1)) }, answerTimeoutMs);
+
+        // The rules of a drop hold: Team 2 takes no second route, and the user is told why.
+        QVERIFY(tabTo(2));
+        ui->pressKey(Qt::Key_Space);
+        QCOMPARE(pickedBlock(), 2);
+        ui->pressKey(Qt::Key_Backtab);
+        QCOMPARE(focusedBlock(), 1);
+        ui->pressKey(Qt::Key_Return);
+        QVERIFY(ui->waitForText("Team 2 already shows Team 1", WindowDriver::Match::Contains));
+        QCOMPARE(routeLines().size(), 1);
+        // Escape drops a pick without routing.
+        QVERIFY(tabTo(2));
+        ui->pressKey(Qt::Key_Return);
+        ui->pressKey(Qt::Key_Escape);
+        QCOMPARE(pickedBlock(), -2);
+
+        const int pod = podOf(2);
+        ui->pressKey(Qt::Key_Return, Qt::ShiftModifier);
+        const int shared = 1 + teamCount() - 3; // not itself, Team 2 (taken) nor the sending Team 1
+        QTRY_COMPARE(routeLinesFrom(2), shared);
+        QTRY_COMPARE_WITH_TIMEOUT(connectionsOf(pod).size(), shared, answerTimeoutMs);
+        QVERIFY(!sinksOf(pod).contains(app.simulator.podAddress(podOf(1))));
+
+        ui->pressKey(Qt::Key_Delete);
+        QTRY_VERIFY_WITH_TIMEOUT(connectionsOf(pod).isEmpty(), answerTimeoutMs);
+        QCOMPARE(connectionsOf(sourcePod).size(), 1);
+        QVERIFY(tabTo(0));
+        ui->pressKey(Qt::Key_Delete);
+        QTRY_VERIFY(routeLines().isEmpty());
+        QVERIFY(QTest::qWaitFor([&] { return noPodHasConnections(); }, answerTimeoutMs));
+
+        // The menu's shortcut shares the primary display; Delete on it takes every route back.
+        ui->pressKey(Qt::Key_P, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(connectionsOf(podOf(-1)).size(), teamCount(), answerTimeoutMs);
+        QVERIFY(tabTo(-1));
+        ui->pressKey(Qt::Key_Delete);
+        QTRY_VERIFY(routeLines().isEmpty());
+        QVERIFY(QTest::qWaitFor([&] { return noPodHasConnections(); }, answerTimeoutMs));
     }
 
     // A display switched off mid-class: its block shows "(Disconnected)" with the route drawn

@@ -6,46 +6,6 @@ import "qrc:/qml/Common/RoomWalls.js" as RoomWalls
 TestCase {
     name: "Routing"
 
-    readonly property var primary: Qt.rect(400, 40, 120, 104)
-    readonly property var teams: [Qt.rect(0, 200, 150, 177), Qt.rect(100, 250, 150, 177), Qt.rect(300, 200, 150, 177)]
-
-    function test_hitTest_data() {
-        return [
-            { tag: "inside the primary display", x: 450, y: 90, found: true, isPrimary: true, index: -1 },
-            { tag: "primary display edge counts", x: 520, y: 144, found: true, isPrimary: true, index: -1 },
-            { tag: "team block corner counts", x: 450, y: 377, found: true, isPrimary: false, index: 2 },
-            { tag: "overlapping blocks: lowest index wins", x: 120, y: 300, found: true, isPrimary: false, index: 0 },
-            { tag: "only the second block", x: 200, y: 420, found: true, isPrimary: false, index: 1 },
-            { tag: "just outside", x: 521, y: 90, found: false, isPrimary: false, index: -1 },
-            { tag: "empty floor", x: 900, y: 700, found: false, isPrimary: false, index: -1 }
-        ]
-    }
-
-    function test_hitTest(data) {
-        var hit = RoutingLogic.hitTest(primary, teams, data.x, data.y)
-        compare(hit.found, data.found)
-        compare(hit.isPrimary, data.isPrimary)
-        compare(hit.index, data.index)
-    }
-
-    function test_hitTest_primaryFirst() {
-        // A team block lying over the primary display does not take its presses.
-        var hit = RoutingLogic.hitTest(primary, [Qt.rect(380, 20, 200, 200)], 450, 90)
-        verify(hit.isPrimary)
-    }
-
-    function test_hitTest_withoutPrimary() {
-        var hit = RoutingLogic.hitTest(null, teams, 450, 90)
-        verify(!hit.found)
-        compare(RoutingLogic.hitTest(null, teams, 10, 210).index, 0)
-    }
-
-    function test_describeHit() {
-        compare(RoutingLogic.describeHit(RoutingLogic.hitTest(primary, teams, 450, 90)), "Point is in Primary Block")
-        compare(RoutingLogic.describeHit(RoutingLogic.hitTest(primary, teams, 440, 300)), "Point is in Team Block [2]")
-        compare(RoutingLogic.describeHit(RoutingLogic.hitTest(primary, teams, 900, 700)), "Point is not in a block")
-    }
-
     function test_pulseColor_data() {
         return [
             { tag: "six digits", color: "#2E91D9", expected: "#662E91D9" },
@@ -65,33 +25,6 @@ TestCase {
         compare(RoutingLogic.lineAngle(0, 0, 0, 10), 90)
         compare(RoutingLogic.lineAngle(0, 0, -10, 0), 180)
         compare(RoutingLogic.lineAngle(0, 0, 0, -10), -90)
-    }
-
-    function test_releaseOutcome() {
-        var none = { found: false, isPrimary: false, index: -1 }
-        var team2 = { found: true, isPrimary: false, index: 2 }
-        var primaryHit = { found: true, isPrimary: true, index: -1 }
-        compare(RoutingLogic.releaseOutcome(none, true, 1, false), "none")
-        compare(RoutingLogic.releaseOutcome(team2, false, 1, true), "noSource")
-        compare(RoutingLogic.releaseOutcome(team2, true, 2, true), "same")
-        compare(RoutingLogic.releaseOutcome(primaryHit, true, -1, true), "same")
-        compare(RoutingLogic.releaseOutcome(team2, true, 1, false), "rejected")
-        compare(RoutingLogic.releaseOutcome(team2, true, 1, true), "add")
-        compare(RoutingLogic.releaseOutcome(primaryHit, true, 0, true), "add")
-    }
-
-    function test_holdAction() {
-        var primaryHit = { found: true, isPrimary: true, index: -1 }
-        var team3 = { found: true, isPrimary: false, index: 3 }
-        compare(RoutingLogic.holdAction(primaryHit, true, -1, false, false), "primaryToAll")
-        compare(RoutingLogic.holdAction(primaryHit, true, -1, true, false), "removeAll")
-        compare(RoutingLogic.holdAction(primaryHit, true, -1, false, true), "removeAll")
-        compare(RoutingLogic.holdAction(primaryHit, false, 2, false, false), "")
-        compare(RoutingLogic.holdAction(team3, false, 3, false, false), "blockToAll")
-        compare(RoutingLogic.holdAction(team3, false, 3, true, false), "removeFromBlock")
-        compare(RoutingLogic.holdAction(team3, false, 1, true, false), "")
-        compare(RoutingLogic.holdAction(team3, true, -1, false, false), "")
-        compare(RoutingLogic.holdAction({ found: false, isPrimary: false, index: -1 }, false, 3, false, false), "")
     }
 
     function test_toggledSelection() {

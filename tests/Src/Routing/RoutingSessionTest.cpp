@@ -227,6 +227,49 @@ private slots:
         session->removeAllRoutes(true, false);
     }
 
+    // The tables stand in one row: Tab meets the front display, then Table 1 to Table 7, and wraps.
+    void keysWalkPickAndRoute()
+    {
+        openSession();
+        KeyboardRouting* keys = session->keyboard();
+        QCOMPARE(keys->focusedBlock(), int(RoutingRules::NoBlock));
+        QVERIFY(!keys->keyPressed(Qt::Key_Return, Qt::NoModifier)); // nothing focused yet
+        QList<int> walked;
+        for (int step = 0; step < teamPods + 2; ++step) {
+            QVERIFY(keys->keyPressed(Qt::Key_Tab, Qt::NoModifier));
+            walked.append(keys->focusedBlock());
+        }
+        QCOMPARE(walked, QList<int>({ -1, 0, 1, 2, 3, 4, 5, 6, -1 }));
+        QVERIFY(keys->keyPressed(Qt::Key_Backtab, Qt::ShiftModifier));
+        QCOMPARE(keys->focusedBlock(), teamPods - 1);
+        QVERIFY(!keys->keyPressed(Qt::Key_Tab, Qt::ControlModifier)); // left to the menu's shortcuts
+
+        keys->keyPressed(Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(keys->keyPressed(Qt::Key_Space, Qt::NoModifier));
+        QCOMPARE(keys->pickedBlock(), 5);
+        QVERIFY(keys->keyPressed(Qt::Key_Escape, Qt::NoModifier));
+        QCOMPARE(keys->pickedBlock(), int(RoutingRules::NoBlock));
+        QVERIFY(!keys->keyPressed(Qt::Key_Escape, Qt::NoModifier)); // nothing to drop: the key travels on
+
+        keys->keyPressed(Qt::Key_Return, Qt::NoModifier);
+        keys->keyPressed(Qt::Key_Tab, Qt::NoModifier);
+        keys->keyPressed(Qt::Key_Enter, Qt::NoModifier);
+        QCOMPARE(keys->pickedBlock(), int(RoutingRules::NoBlock));
+        QCOMPARE(session->routingLinesModel().size(), 1);
+        const auto* line = qobject_cast<RouteLine*>(session->routingLinesModel().first());
+        QCOMPARE(line->sourceIndex(), 5);
+        QCOMPARE(line->sinkIndex(), 6);
+        QTRY_COMPARE_WITH_TIMEOUT(connections(5).size(), 1, 10000);
+
+        // A new session starts with neither focus nor pick.
+        keys->keyPressed(Qt::Key_Tab, Qt::NoModifier);
+        keys->keyPressed(Qt::Key_Return, Qt::NoModifier);
+        QCOMPARE(keys->pickedBlock(), int(RoutingRules::PrimaryBlock));
+        openSession();
+        QCOMPARE(keys->focusedBlock(), int(RoutingRules::NoBlock));
+        QCOMPARE(keys->pickedBlock(), int(RoutingRules::NoBlock));
+    }
+
     void frontDisplayTakesManyRoutes()
     {
         openSession();
