@@ -1,6 +1,8 @@
 #include "CurlMulti.h"
 
 #include <QSocketNotifier>
+#include <sys/epoll.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -12,18 +14,16 @@ constexpr size_t spareHandleLimit = 256;
 
 } // namespace
 
-struct CurlMulti::Watch {
-    QSocketNotifier* read = nullptr;
-    QSocketNotifier* write = nullptr;
-};
-
 CurlMulti::CurlMulti(QObject* parent)
     : QObject(parent)
+    , poller(epoll_create1(EPOLL_CLOEXEC))
+    , pollerReady(new QSocketNotifier(poller, QSocketNotifier::Read, this))
 {
     static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
     Q_UNUSED(initialised)
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+    connect(pollerReady, &QSocketNotifier::activated, this, &CurlMulti::actOnReady);
     open();
 }
 
@@ -46,6 +46,8 @@ CurlMulti::~CurlMulti()
     curl_multi_cleanup(multi);
     for (CURL* easy : spareHandles)
         curl_easy_cleanup(easy);
+    delete pollerReady;
+    close(poller);
 }
 
 CURL* CurlMulti::takeHandle()
@@ -98,16 +100,17 @@ void CurlMulti::closeIdleConnections()
 
 void CurlMulti::dropConnections()
 {
-    // Only the pool is left, and no socket is watched any more: a fresh multi handle drops it.
+    // Only the pool is left: a fresh multi handle drops it, and closing its sockets takes them
+    // out of the epoll set.
     closeWhenIdle = false;
     timer.stop();
     curl_multi_cleanup(multi);
     open();
 }
 
-int CurlMulti::onSocket(CURL*, curl_socket_t socket, int what, void* self, void* watch)
+int CurlMulti::onSocket(CURL*, curl_socket_t socket, int what, void* self, void*)
 {
-    static_cast<CurlMulti*>(self)->watch(socket, what, static_cast<Watch*>(watch));
+    static_cast<CurlMulti*>(self)->watch(socket, what);
     return 0;
 }
 
@@ -122,31 +125,31 @@ int CurlMulti::onTimer(CURLM*, long timeoutMs, void* self)
     return 0;
 }
 
-void CurlMulti::watch(curl_socket_t socket, int what, Watch* existing)
+void CurlMulti::watch(curl_socket_t socket, int what)
 {
-    // A cached connection closed by curl was not watched.
-    if (!existing && what == CURL_POLL_REMOVE)
+    if (what == CURL_POLL_REMOVE) {
+        epoll_ctl(poller, EPOLL_CTL_DEL, socket, nullptr);
         return;
-    Watch* watch = existing;
-    if (!watch) {
-        watch = new Watch;
-        watch->read = new QSocketNotifier(socket, QSocketNotifier::Read, this);
-        watch->write = new QSocketNotifier(socket, QSocketNotifier::Write, this);
-        connect(
-            watch->read, &QSocketNotifier::activated, this, [this, socket] { act(socket, CURL_CSELECT_IN); });
-        connect(watch->write, &QSocketNotifier::activated, this,
-            [this, socket] { act(socket, CURL_CSELECT_OUT); });
-        curl_multi_assign(multi, socket, watch);
     }
-    watch->read->setEnabled(what == CURL_POLL_IN || what == CURL_POLL_INOUT);
-    watch->write->setEnabled(what == CURL_POLL_OUT || what == CURL_POLL_INOUT);
-    if (what != CURL_POLL_REMOVE)
-        return;
-    // This may run inside one of these notifiers' own signal, and the descriptor may come back at
-    // once for a new connection: disabled now, deleted later.
-    watch->read->deleteLater();
-    watch->write->deleteLater();
-    delete watch;
+    epoll_event wanted {};
+    wanted.events = (what & CURL_POLL_IN ? EPOLLIN : 0u) | (what & CURL_POLL_OUT ? EPOLLOUT : 0u);
+    wanted.data.fd = socket;
+    if (epoll_ctl(poller, EPOLL_CTL_MOD, socket, &wanted) != 0)
+        epoll_ctl(poller, EPOLL_CTL_ADD, socket, &wanted);
+}
+
+void CurlMulti::actOnReady()
+{
+    epoll_event ready[64];
+    const int count = epoll_wait(poller, ready, 64, 0);
+    int stillRunning = 0;
+    for (int i = 0; i < count; ++i) {
+        const uint32_t events = ready[i].events;
+        const int flags = (events & (EPOLLIN | EPOLLHUP) ? CURL_CSELECT_IN : 0)
+            | (events & EPOLLOUT ? CURL_CSELECT_OUT : 0) | (events & EPOLLERR ? CURL_CSELECT_ERR : 0);
+        curl_multi_socket_action(multi, ready[i].data.fd, flags, &stillRunning);
+    }
+    deliverFinished();
 }
 
 void CurlMulti::act(curl_socket_t socket, int events)

@@ -9,8 +9,10 @@
 
 class QSocketNotifier;
 
-// One libcurl multi handle driven by the Qt event loop: its sockets through QSocketNotifier,
-// its time-outs through a QTimer. Every transfer it runs shares its pool of kept-alive connections.
+// One libcurl multi handle driven by the Qt event loop: its sockets through one epoll set that a
+// single QSocketNotifier watches, its time-outs through a QTimer. A notifier per socket would cost
+// an allocation per connection and a pass over every socket on each turn of the event loop, which
+// grows with the classroom. Every transfer shares the handle's pool of kept-alive connections.
 class CurlMulti : public QObject {
     Q_OBJECT
 public:
@@ -32,17 +34,19 @@ public:
     void closeIdleConnections();
 
 private:
-    struct Watch;
-
-    static int onSocket(CURL* easy, curl_socket_t socket, int what, void* self, void* watch);
+    static int onSocket(CURL* easy, curl_socket_t socket, int what, void* self, void* watched);
     static int onTimer(CURLM* multi, long timeoutMs, void* self);
     void act(curl_socket_t socket, int events);
-    void watch(curl_socket_t socket, int what, Watch* existing);
+    void watch(curl_socket_t socket, int what);
+    // Hands curl every socket the epoll set reports ready.
+    void actOnReady();
     void deliverFinished();
     void open();
     void dropConnections();
 
     CURLM* multi;
+    const int poller;
+    QSocketNotifier* pollerReady;
     bool closeWhenIdle = false;
     std::vector<CURL*> spareHandles;
     QTimer timer;
