@@ -108,9 +108,9 @@ void CurlMulti::dropConnections()
     open();
 }
 
-int CurlMulti::onSocket(CURL*, curl_socket_t socket, int what, void* self, void*)
+int CurlMulti::onSocket(CURL*, curl_socket_t socket, int what, void* self, void* watched)
 {
-    static_cast<CurlMulti*>(self)->watch(socket, what);
+    static_cast<CurlMulti*>(self)->watch(socket, what, watched != nullptr);
     return 0;
 }
 
@@ -125,7 +125,7 @@ int CurlMulti::onTimer(CURLM*, long timeoutMs, void* self)
     return 0;
 }
 
-void CurlMulti::watch(curl_socket_t socket, int what)
+void CurlMulti::watch(curl_socket_t socket, int what, bool watched)
 {
     if (what == CURL_POLL_REMOVE) {
         epoll_ctl(poller, EPOLL_CTL_DEL, socket, nullptr);
@@ -134,8 +134,13 @@ void CurlMulti::watch(curl_socket_t socket, int what)
     epoll_event wanted {};
     wanted.events = (what & CURL_POLL_IN ? EPOLLIN : 0u) | (what & CURL_POLL_OUT ? EPOLLOUT : 0u);
     wanted.data.fd = socket;
-    if (epoll_ctl(poller, EPOLL_CTL_MOD, socket, &wanted) != 0)
-        epoll_ctl(poller, EPOLL_CTL_ADD, socket, &wanted);
+    if (watched) {
+        epoll_ctl(poller, EPOLL_CTL_MOD, socket, &wanted);
+        return;
+    }
+    // curl hands the mark back with this socket's later calls, and forgets it when the socket goes.
+    epoll_ctl(poller, EPOLL_CTL_ADD, socket, &wanted);
+    curl_multi_assign(multi, socket, this);
 }
 
 void CurlMulti::actOnReady()

@@ -37,7 +37,7 @@ private:
     static int onSocket(CURL* easy, curl_socket_t socket, int what, void* self, void* watched);
     static int onTimer(CURLM* multi, long timeoutMs, void* self);
     void act(curl_socket_t socket, int events);
-    void watch(curl_socket_t socket, int what);
+    void watch(curl_socket_t socket, int what, bool watched);
     // Hands curl every socket the epoll set reports ready.
     void actOnReady();
     void deliverFinished();
