@@ -72,6 +72,10 @@ void CurlMulti::recycle(CURL* easy)
 
 void CurlMulti::add(CURL* easy, std::function<void(CURLcode)> done)
 {
+    // A call after the last ones of a session: the connections are in use again (the next session
+    // opening), and closing them once idle would land in the middle of its rounds.
+    if (closing == Closing::WhenRunningDone)
+        closing = Closing::No;
     running.emplace(easy, std::move(done));
     curl_multi_add_handle(multi, easy);
 }
@@ -81,18 +85,21 @@ void CurlMulti::remove(CURL* easy)
     if (!running.erase(easy))
         return;
     curl_multi_remove_handle(multi, easy);
-    if (closeWhenIdle && running.empty())
+    if (closing == Closing::WhenRunningDone && running.empty())
         dropConnections();
 }
 
 void CurlMulti::closeIdleConnections()
 {
-    closeWhenIdle = true;
+    closing = Closing::Asked;
     // Calls sent in the same breath (a session's last ones) start first and are waited for.
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (closeWhenIdle && running.empty())
+            if (closing != Closing::Asked)
+                return;
+            closing = Closing::WhenRunningDone;
+            if (running.empty())
                 dropConnections();
         },
         Qt::QueuedConnection);
@@ -102,7 +109,7 @@ void CurlMulti::dropConnections()
 {
     // Only the pool is left: a fresh multi handle drops it, and closing its sockets takes them
     // out of the epoll set.
-    closeWhenIdle = false;
+    closing = Closing::No;
     timer.stop();
     curl_multi_cleanup(multi);
     open();

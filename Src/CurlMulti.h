@@ -30,7 +30,8 @@ public:
     void add(CURL* easy, std::function<void(CURLcode)> done);
     // Stops `easy` at once; a connection in the middle of a transfer is closed, not reused.
     void remove(CURL* easy);
-    // Closes the kept-alive connections once the transfers running or started right after are done.
+    // Closes the kept-alive connections once the transfers running or started right after are done,
+    // unless more start meanwhile.
     void closeIdleConnections();
 
 private:
@@ -47,7 +48,8 @@ private:
     CURLM* multi;
     const int poller;
     QSocketNotifier* pollerReady;
-    bool closeWhenIdle = false;
+    enum class Closing { No, Asked, WhenRunningDone };
+    Closing closing = Closing::No;
     std::vector<CURL*> spareHandles;
     QTimer timer;
     std::map<CURL*, std::function<void(CURLcode)>> running;
