@@ -5,6 +5,7 @@
 
 #include <QRandomGenerator>
 #include <arpa/inet.h>
+#include <cstdlib>
 #include <event2/buffer.h>
 #include <event2/bufferevent.h>
 #include <event2/http.h>
