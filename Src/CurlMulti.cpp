@@ -1,6 +1,8 @@
 #include "CurlMulti.h"
 
 #include <QSocketNotifier>
+#include <sys/epoll.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -12,18 +14,16 @@ constexpr size_t spareHandleLimit = 256;
 
 } // namespace
 
-struct CurlMulti::Watch {
-    QSocketNotifier* read = nullptr;
-    QSocketNotifier* write = nullptr;
-};
-
 CurlMulti::CurlMulti(QObject* parent)
     : QObject(parent)
+    , poller(epoll_create1(EPOLL_CLOEXEC))
+    , pollerReady(new QSocketNotifier(poller, QSocketNotifier::Read, this))
 {
     static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
     Q_UNUSED(initialised)
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+    connect(pollerReady, &QSocketNotifier::activated, this, &CurlMulti::actOnReady);
     open();
 }
 
@@ -46,6 +46,8 @@ CurlMulti::~CurlMulti()
     curl_multi_cleanup(multi);
     for (CURL* easy : spareHandles)
         curl_easy_cleanup(easy);
+    delete pollerReady;
+    close(poller);
 }
 
 CURL* CurlMulti::takeHandle()
@@ -70,6 +72,10 @@ void CurlMulti::recycle(CURL* easy)
 
 void CurlMulti::add(CURL* easy, std::function<void(CURLcode)> done)
 {
+    // A call after the last ones of a session: the connections are in use again (the next session
+    // opening), and closing them once idle would land in the middle of its rounds.
+    if (closing == Closing::WhenRunningDone)
+        closing = Closing::No;
     running.emplace(easy, std::move(done));
     curl_multi_add_handle(multi, easy);
 }
@@ -79,18 +85,21 @@ void CurlMulti::remove(CURL* easy)
     if (!running.erase(easy))
         return;
     curl_multi_remove_handle(multi, easy);
-    if (closeWhenIdle && running.empty())
+    if (closing == Closing::WhenRunningDone && running.empty())
         dropConnections();
 }
 
 void CurlMulti::closeIdleConnections()
 {
-    closeWhenIdle = true;
+    closing = Closing::Asked;
     // Calls sent in the same breath (a session's last ones) start first and are waited for.
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (closeWhenIdle && running.empty())
+            if (closing != Closing::Asked)
+                return;
+            closing = Closing::WhenRunningDone;
+            if (running.empty())
                 dropConnections();
         },
         Qt::QueuedConnection);
@@ -98,16 +107,17 @@ void CurlMulti::closeIdleConnections()
 
 void CurlMulti::dropConnections()
 {
-    // Only the pool is left, and no socket is watched any more: a fresh multi handle drops it.
-    closeWhenIdle = false;
+    // Only the pool is left: a fresh multi handle drops it, and closing its sockets takes them
+    // out of the epoll set.
+    closing = Closing::No;
     timer.stop();
     curl_multi_cleanup(multi);
     open();
 }
 
-int CurlMulti::onSocket(CURL*, curl_socket_t socket, int what, void* self, void* watch)
+int CurlMulti::onSocket(CURL*, curl_socket_t socket, int what, void* self, void* watched)
 {
-    static_cast<CurlMulti*>(self)->watch(socket, what, static_cast<Watch*>(watch));
+    static_cast<CurlMulti*>(self)->watch(socket, what, watched != nullptr);
     return 0;
 }
 
@@ -122,31 +132,36 @@ int CurlMulti::onTimer(CURLM*, long timeoutMs, void* self)
     return 0;
 }
 
-void CurlMulti::watch(curl_socket_t socket, int what, Watch* existing)
+void CurlMulti::watch(curl_socket_t socket, int what, bool watched)
 {
-    // A cached connection closed by curl was not watched.
-    if (!existing && what == CURL_POLL_REMOVE)
+    if (what == CURL_POLL_REMOVE) {
+        epoll_ctl(poller, EPOLL_CTL_DEL, socket, nullptr);
         return;
-    Watch* watch = existing;
-    if (!watch) {
-        watch = new Watch;
-        watch->read = new QSocketNotifier(socket, QSocketNotifier::Read, this);
-        watch->write = new QSocketNotifier(socket, QSocketNotifier::Write, this);
-        connect(
-            watch->read, &QSocketNotifier::activated, this, [this, socket] { act(socket, CURL_CSELECT_IN); });
-        connect(watch->write, &QSocketNotifier::activated, this,
-            [this, socket] { act(socket, CURL_CSELECT_OUT); });
-        curl_multi_assign(multi, socket, watch);
     }
-    watch->read->setEnabled(what == CURL_POLL_IN || what == CURL_POLL_INOUT);
-    watch->write->setEnabled(what == CURL_POLL_OUT || what == CURL_POLL_INOUT);
-    if (what != CURL_POLL_REMOVE)
+    epoll_event wanted {};
+    wanted.events = (what & CURL_POLL_IN ? EPOLLIN : 0u) | (what & CURL_POLL_OUT ? EPOLLOUT : 0u);
+    wanted.data.fd = socket;
+    if (watched) {
+        epoll_ctl(poller, EPOLL_CTL_MOD, socket, &wanted);
         return;
-    // This may run inside one of these notifiers' own signal, and the descriptor may come back at
-    // once for a new connection: disabled now, deleted later.
-    watch->read->deleteLater();
-    watch->write->deleteLater();
-    delete watch;
+    }
+    // curl hands the mark back with this socket's later calls, and forgets it when the socket goes.
+    epoll_ctl(poller, EPOLL_CTL_ADD, socket, &wanted);
+    curl_multi_assign(multi, socket, this);
+}
+
+void CurlMulti::actOnReady()
+{
+    epoll_event ready[64];
+    const int count = epoll_wait(poller, ready, 64, 0);
+    int stillRunning = 0;
+    for (int i = 0; i < count; ++i) {
+        const uint32_t events = ready[i].events;
+        const int flags = (events & (EPOLLIN | EPOLLHUP) ? CURL_CSELECT_IN : 0)
+            | (events & EPOLLOUT ? CURL_CSELECT_OUT : 0) | (events & EPOLLERR ? CURL_CSELECT_ERR : 0);
+        curl_multi_socket_action(multi, ready[i].data.fd, flags, &stillRunning);
+    }
+    deliverFinished();
 }
 
 void CurlMulti::act(curl_socket_t socket, int events)

@@ -9,8 +9,10 @@
 
 class QSocketNotifier;
 
-// One libcurl multi handle driven by the Qt event loop: its sockets through QSocketNotifier,
-// its time-outs through a QTimer. Every transfer it runs shares its pool of kept-alive connections.
+// One libcurl multi handle driven by the Qt event loop: its sockets through one epoll set that a
+// single QSocketNotifier watches, its time-outs through a QTimer. A notifier per socket would cost
+// an allocation per connection and a pass over every socket on each turn of the event loop, which
+// grows with the classroom. Every transfer shares the handle's pool of kept-alive connections.
 class CurlMulti : public QObject {
     Q_OBJECT
 public:
@@ -28,22 +30,26 @@ public:
     void add(CURL* easy, std::function<void(CURLcode)> done);
     // Stops `easy` at once; a connection in the middle of a transfer is closed, not reused.
     void remove(CURL* easy);
-    // Closes the kept-alive connections once the transfers running or started right after are done.
+    // Closes the kept-alive connections once the transfers running or started right after are done,
+    // unless more start meanwhile.
     void closeIdleConnections();
 
 private:
-    struct Watch;
-
-    static int onSocket(CURL* easy, curl_socket_t socket, int what, void* self, void* watch);
+    static int onSocket(CURL* easy, curl_socket_t socket, int what, void* self, void* watched);
     static int onTimer(CURLM* multi, long timeoutMs, void* self);
     void act(curl_socket_t socket, int events);
-    void watch(curl_socket_t socket, int what, Watch* existing);
+    void watch(curl_socket_t socket, int what, bool watched);
+    // Hands curl every socket the epoll set reports ready.
+    void actOnReady();
     void deliverFinished();
     void open();
     void dropConnections();
 
     CURLM* multi;
-    bool closeWhenIdle = false;
+    const int poller;
+    QSocketNotifier* pollerReady;
+    enum class Closing { No, Asked, WhenRunningDone };
+    Closing closing = Closing::No;
     std::vector<CURL*> spareHandles;
     QTimer timer;
     std::map<CURL*, std::function<void(CURLcode)>> running;

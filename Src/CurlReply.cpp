@@ -139,8 +139,10 @@ curl_slist* CurlReply::headersLikeQt(const QNetworkRequest& request, const QByte
     // Set through curl so that it also undoes the encoding, as Qt does when it chose the header.
     if (!request.hasRawHeader("Accept-Encoding"))
         curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "gzip, deflate");
+    // Read once: asking the system locale on every call costs more than the rest of the headers.
+    static const QByteArray systemLanguages = acceptLanguage();
     if (!request.hasRawHeader("Accept-Language"))
-        add("Accept-Language: " + acceptLanguage());
+        add("Accept-Language: " + systemLanguages);
     if (!request.hasRawHeader("User-Agent"))
         add("User-Agent: Mozilla/5.0");
     add("Accept:");

@@ -11,7 +11,7 @@ TRELLION_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev libqt5svg5-dev
     "${TRELLION_LOADED_MODULES[@]}"
-    libspdlog-dev libfmt-dev libcpp-httplib-dev libcurl4-openssl-dev
+    libspdlog-dev libfmt-dev libcpp-httplib-dev libcurl4-openssl-dev libevent-dev
 )
 
 # Running the tests, besides.

@@ -26,6 +26,7 @@ expect_field "$app" Version "$version"
 expect_field "$app" Architecture amd64
 expect_field "$app" Depends "*libqt5quick5*"
 expect_field "$sim" Depends "*libqt5gui5*"
+expect_field "$sim" Depends "*libevent-extra*"
 while read -r module; do
     expect_field "$app" Depends "*$module*"
 done <"$source/packaging/loaded-modules.list"

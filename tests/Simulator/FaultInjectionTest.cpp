@@ -1,5 +1,6 @@
 #include "InProcessSimulator.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTest>
 #include <future>
@@ -65,6 +66,23 @@ private slots:
                 QCOMPARE(reply.get(), 200);
         });
         QVERIFY2(elapsed < 900, qPrintable(QString("24 calls took %1 ms").arg(elapsed)));
+    }
+
+    // Connections kept alive between calls wait on the event loop, not each in a thread of its own.
+    void keptAliveConnectionsNeedNoThreads()
+    {
+        InProcessSimulator simulator;
+        const int pods = simulator.endpoints().value("pods").toArray().size();
+        const auto threads
+            = [] { return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); };
+        const int before = threads();
+        std::vector<httplib::Client> clients;
+        for (int call = 0; call < 60; ++call) {
+            clients.push_back(simulator.pod(call % pods));
+            clients.back().set_keep_alive(true);
+            QCOMPARE(statusOf(clients.back().Get(version)), 200);
+        }
+        QCOMPARE(threads(), before);
     }
 
     void statusReplacesTheAnswerOnOneCloudPath()

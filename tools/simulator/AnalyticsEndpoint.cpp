@@ -3,7 +3,6 @@
 #include "HttpServer.h"
 
 #include <QJsonDocument>
-#include <httplib.h>
 
 namespace sim {
 
@@ -11,9 +10,9 @@ namespace {
 
 // The uploader appends raw Base64 to the URL; decoding the query turned its "+" into spaces,
 // and Base64 itself never holds a space.
-QByteArray payloadOf(const httplib::Request& request)
+QByteArray payloadOf(const ServerRequest& request)
 {
-    QByteArray base64 = QByteArray::fromStdString(request.get_param_value("data"));
+    QByteArray base64 = QByteArray::fromStdString(request.parameter("data"));
     base64.replace(' ', '+');
     const auto decoded = QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
     return decoded ? *decoded : QByteArray();
@@ -23,7 +22,7 @@ QByteArray payloadOf(const httplib::Request& request)
 
 AnalyticsEndpoint::AnalyticsEndpoint(HttpServer& server)
 {
-    server.route("GET", "/track/", [this](const httplib::Request& request, httplib::Response& response) {
+    server.route("GET", "/track/", [this](const ServerRequest& request, ServerResponse& response) {
         const QJsonObject batch = QJsonDocument::fromJson(payloadOf(request)).object();
         const bool valid = batch.value("event").isString() && batch.value("properties").isObject();
 
@@ -31,11 +30,11 @@ AnalyticsEndpoint::AnalyticsEndpoint(HttpServer& server)
         if (!valid) {
             ++rejected;
             response.status = 400;
-            return response.set_content("0", "text/plain");
+            return response.setContent("0", "text/plain");
         }
         received.append(batch);
         events += batch.value("properties").toObject().value("routing events").toArray().size();
-        response.set_content("1", "text/plain");
+        response.setContent("1", "text/plain");
     });
 }
 

@@ -55,7 +55,7 @@ CloudService::CloudService(HttpServer& server, QList<Account> accounts, const QS
     , store(dataDirectory)
 {
     server.route("POST", "/v1/auth/token",
-        [this](const httplib::Request& request, httplib::Response& response) { signIn(request, response); });
+        [this](const ServerRequest& request, ServerResponse& response) { signIn(request, response); });
 
     serveCollection(roomsPath,
         { [](const Account&) { return roomsCollection; },
@@ -65,8 +65,8 @@ CloudService::CloudService(HttpServer& server, QList<Account> accounts, const QS
             [](const Account&) { return true; }, [](const QJsonObject& message) { return message; } });
 
     backend("GET", "/trellion/api/screenkey",
-        [](const Account& account, const httplib::Request&, httplib::Response& response) {
-            response.set_content(account.screenKeyEnabled ? "true" : "false", "text/plain");
+        [](const Account& account, const ServerRequest&, ServerResponse& response) {
+            response.setContent(account.screenKeyEnabled ? "true" : "false", "text/plain");
         });
 }
 
@@ -78,7 +78,7 @@ bool CloudService::open(const PodAddressCodec& codec, const QJsonArray& library,
     return store.open(codec, { { roomsCollection, rooms } }, error);
 }
 
-void CloudService::signIn(const httplib::Request& request, httplib::Response& response)
+void CloudService::signIn(const ServerRequest& request, ServerResponse& response)
 {
     const auto body = JsonHttp::bodyObject(request);
     if (!body || !body->value("email").isString() || !body->value("password").isString())
@@ -94,8 +94,8 @@ void CloudService::signIn(const httplib::Request& request, httplib::Response& re
 void CloudService::backend(const std::string& method, const std::string& pattern, AccountHandler handler)
 {
     server.route(method, pattern,
-        [this, handler = std::move(handler)](const httplib::Request& request, httplib::Response& response) {
-            const auto email = tokens.ownerOf(request.get_header_value("Authorization"));
+        [this, handler = std::move(handler)](const ServerRequest& request, ServerResponse& response) {
+            const auto email = tokens.ownerOf(request.header("Authorization"));
             const Account* account = email ? accountOf(*email) : nullptr;
             if (!account)
                 return JsonHttp::replyError(response, 401, "missing or unknown bearer token");
@@ -106,17 +106,16 @@ void CloudService::backend(const std::string& method, const std::string& pattern
 void CloudService::serveCollection(const std::string& path, const Collection& collection)
 {
     const std::string item = path + "/([^/]+)";
-    const auto idOf
-        = [](const httplib::Request& request) { return QString::fromStdString(request.matches[1]); };
-    const auto refused = [collection](const Account& account, httplib::Response& response) {
+    const auto idOf = [](const ServerRequest& request) { return QString::fromStdString(request.matches[1]); };
+    const auto refused = [collection](const Account& account, ServerResponse& response) {
         if (collection.mayChange(account))
             return false;
         JsonHttp::replyError(response, 403, "this account may not change this collection");
         return true;
     };
     // The document a change sends, ready to store; nothing, once answered, when refused or malformed.
-    const auto changeOf = [=](const Account& account, const httplib::Request& request,
-                              httplib::Response& response) -> std::optional<QJsonObject> {
+    const auto changeOf = [=](const Account& account, const ServerRequest& request,
+                              ServerResponse& response) -> std::optional<QJsonObject> {
         if (refused(account, response))
             return std::nullopt;
         const auto body = JsonHttp::bodyObject(request);
@@ -127,26 +126,25 @@ void CloudService::serveCollection(const std::string& path, const Collection& co
         return collection.prepare(*body);
     };
 
-    backend("GET", path, [=](const Account& account, const httplib::Request&, httplib::Response& response) {
+    backend("GET", path, [=](const Account& account, const ServerRequest&, ServerResponse& response) {
         JsonHttp::reply(response, 200, QJsonDocument(store.list(collection.storedAs(account))));
     });
-    backend("POST", path,
-        [=](const Account& account, const httplib::Request& request, httplib::Response& response) {
+    backend(
+        "POST", path, [=](const Account& account, const ServerRequest& request, ServerResponse& response) {
             if (const auto document = changeOf(account, request, response))
                 JsonHttp::reply(response, 201, store.create(collection.storedAs(account), *document));
         });
-    backend("PUT", item,
-        [=](const Account& account, const httplib::Request& request, httplib::Response& response) {
-            const auto document = changeOf(account, request, response);
-            if (!document)
-                return;
-            if (const auto stored = store.replace(collection.storedAs(account), idOf(request), *document))
-                JsonHttp::reply(response, 200, *stored);
-            else
-                JsonHttp::replyError(response, 404, "no such id");
-        });
-    backend("DELETE", item,
-        [=](const Account& account, const httplib::Request& request, httplib::Response& response) {
+    backend("PUT", item, [=](const Account& account, const ServerRequest& request, ServerResponse& response) {
+        const auto document = changeOf(account, request, response);
+        if (!document)
+            return;
+        if (const auto stored = store.replace(collection.storedAs(account), idOf(request), *document))
+            JsonHttp::reply(response, 200, *stored);
+        else
+            JsonHttp::replyError(response, 404, "no such id");
+    });
+    backend(
+        "DELETE", item, [=](const Account& account, const ServerRequest& request, ServerResponse& response) {
             if (refused(account, response))
                 return;
             if (store.remove(collection.storedAs(account), idOf(request)))

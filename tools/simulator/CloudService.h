@@ -5,11 +5,12 @@
 #include "CloudStore.h"
 
 #include <functional>
-#include <httplib.h>
 
 namespace sim {
 
 class HttpServer;
+struct ServerRequest;
+struct ServerResponse;
 
 // The simulated cloud service on one server: sign-in, the room library shared by all accounts,
 // each account's overlay messages and the screen-key feature flag. Backend calls need a bearer
@@ -23,7 +24,7 @@ public:
     bool open(const PodAddressCodec& codec, const QJsonArray& library, QString* error);
 
 private:
-    using AccountHandler = std::function<void(const Account&, const httplib::Request&, httplib::Response&)>;
+    using AccountHandler = std::function<void(const Account&, const ServerRequest&, ServerResponse&)>;
 
     // One REST collection: its stored collection for an account, who may change it, and how a
     // document is prepared for storing.
@@ -33,7 +34,7 @@ private:
         std::function<QJsonObject(const QJsonObject&)> prepare;
     };
 
-    void signIn(const httplib::Request& request, httplib::Response& response);
+    void signIn(const ServerRequest& request, ServerResponse& response);
     void backend(const std::string& method, const std::string& pattern, AccountHandler handler);
     void serveCollection(const std::string& path, const Collection& collection);
     const Account* accountOf(const QString& email) const;

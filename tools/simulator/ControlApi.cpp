@@ -31,22 +31,21 @@ bool setFaults(FaultTable& faults, const QJsonDocument& body, QString* error)
 ControlApi::ControlApi(
     HttpServer& server, ServerContext& context, PodFleet& pods, const AnalyticsEndpoint& analytics)
 {
-    httplib::Server& control = server.control();
-    control.Get(
-        "/control/requests", [&context](const httplib::Request& request, httplib::Response& response) {
-            const qint64 since = QByteArray::fromStdString(request.get_param_value("since")).toLongLong();
+    server.control(
+        "GET", "/control/requests", [&context](const ServerRequest& request, ServerResponse& response) {
+            const qint64 since = QByteArray::fromStdString(request.parameter("since")).toLongLong();
             JsonHttp::reply(response, 200, QJsonObject { { "requests", context.requests.entries(since) } });
         });
-    control.Delete("/control/requests", [&context](const httplib::Request&, httplib::Response& response) {
+    server.control("DELETE", "/control/requests", [&context](const ServerRequest&, ServerResponse& response) {
         context.requests.clear();
         response.status = 204;
     });
 
-    control.Get("/control/pods", [&pods](const httplib::Request&, httplib::Response& response) {
+    server.control("GET", "/control/pods", [&pods](const ServerRequest&, ServerResponse& response) {
         JsonHttp::reply(response, 200, QJsonObject { { "pods", pods.states() } });
     });
-    control.Patch(
-        R"(/control/pods/(\d+))", [&pods](const httplib::Request& request, httplib::Response& response) {
+    server.control(
+        "PATCH", R"(/control/pods/(\d+))", [&pods](const ServerRequest& request, ServerResponse& response) {
             bool isNumber = false;
             const int index = QString::fromStdString(request.matches[1]).toInt(&isNumber);
             const auto changes = JsonHttp::bodyObject(request);
@@ -58,8 +57,8 @@ ControlApi::ControlApi(
             JsonHttp::reply(response, 200, pods.states().at(index).toObject());
         });
 
-    control.Post(R"(/control/pods/(\d+)/power-cycle)",
-        [&pods](const httplib::Request& request, httplib::Response& response) {
+    server.control("POST", R"(/control/pods/(\d+)/power-cycle)",
+        [&pods](const ServerRequest& request, ServerResponse& response) {
             const int index = QString::fromStdString(request.matches[1]).toInt();
             const QJsonObject body = JsonHttp::bodyObject(request).value_or(QJsonObject());
             const int silentMs = body.value("silentMs").toInt(-1);
@@ -73,22 +72,23 @@ ControlApi::ControlApi(
             JsonHttp::reply(response, 200, QJsonObject { { "silentMs", silentMs }, { "afterMs", afterMs } });
         });
 
-    control.Get("/control/faults", [&context](const httplib::Request&, httplib::Response& response) {
+    server.control("GET", "/control/faults", [&context](const ServerRequest&, ServerResponse& response) {
         JsonHttp::reply(response, 200, QJsonObject { { "faults", context.faults.toJson() } });
     });
-    control.Post("/control/faults", [&context](const httplib::Request& request, httplib::Response& response) {
-        const auto body = JsonHttp::bodyDocument(request);
-        QString error = "expected a fault object or an array of them";
-        if (!body || !setFaults(context.faults, *body, &error))
-            return JsonHttp::replyError(response, 400, error);
-        JsonHttp::reply(response, 200, QJsonObject { { "faults", context.faults.toJson() } });
-    });
-    control.Delete("/control/faults", [&context](const httplib::Request&, httplib::Response& response) {
+    server.control(
+        "POST", "/control/faults", [&context](const ServerRequest& request, ServerResponse& response) {
+            const auto body = JsonHttp::bodyDocument(request);
+            QString error = "expected a fault object or an array of them";
+            if (!body || !setFaults(context.faults, *body, &error))
+                return JsonHttp::replyError(response, 400, error);
+            JsonHttp::reply(response, 200, QJsonObject { { "faults", context.faults.toJson() } });
+        });
+    server.control("DELETE", "/control/faults", [&context](const ServerRequest&, ServerResponse& response) {
         context.faults.clear();
         response.status = 204;
     });
 
-    control.Get("/control/analytics", [&analytics](const httplib::Request&, httplib::Response& response) {
+    server.control("GET", "/control/analytics", [&analytics](const ServerRequest&, ServerResponse& response) {
         JsonHttp::reply(response, 200, analytics.summary());
     });
 }

@@ -1,149 +1,172 @@
 #include "HttpServer.h"
 
-#include "ConnectionThreads.h"
 #include "JsonHttp.h"
 #include "ServerContext.h"
 
-#include <QDir>
 #include <QRandomGenerator>
 #include <arpa/inet.h>
+#include <cstdlib>
+#include <event2/buffer.h>
+#include <event2/bufferevent.h>
+#include <event2/http.h>
+#include <event2/keyvalq_struct.h>
+#include <event2/listener.h>
 #include <netinet/in.h>
-#include <optional>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 
 namespace sim {
 
 namespace {
 
-const std::string methods[] = { "GET", "POST", "PUT", "PATCH", "DELETE" };
 const std::string garbage = "\x89\x01<garbage>{\"unterminated: ";
 
-int portOf(const sockaddr_in& address)
-{
-    return ntohs(address.sin_port);
-}
+// The app reuses a pod's connections across a session; an idle one closes after this long.
+constexpr int idleSeconds = 2;
 
-// cpp-httplib always writes an answer once a handler returns, never hands out the socket and
-// lets idle keep-alive connections linger after a stop. To hang up, find the accepted sockets
-// by their ports and shut them down; whatever is written afterwards goes nowhere.
-void hangUp(int localPort, std::optional<int> remotePort = std::nullopt)
+std::string methodName(evhttp_cmd_type command)
 {
-    const QStringList descriptors
-        = QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& entry : descriptors) {
-        const int descriptor = entry.toInt();
-        sockaddr_in local {};
-        sockaddr_in peer {};
-        socklen_t localSize = sizeof local;
-        socklen_t peerSize = sizeof peer;
-        if (getsockname(descriptor, reinterpret_cast<sockaddr*>(&local), &localSize) != 0
-            || getpeername(descriptor, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0
-            || local.sin_family != AF_INET)
-            continue;
-        if (portOf(local) == localPort && (!remotePort || portOf(peer) == *remotePort))
-            shutdown(descriptor, SHUT_RDWR);
+    switch (command) {
+    case EVHTTP_REQ_GET:
+        return "GET";
+    case EVHTTP_REQ_POST:
+        return "POST";
+    case EVHTTP_REQ_PUT:
+        return "PUT";
+    case EVHTTP_REQ_PATCH:
+        return "PATCH";
+    case EVHTTP_REQ_DELETE:
+        return "DELETE";
+    default:
+        return "HEAD";
     }
 }
 
-// Promises the whole body but writes only its first half: the provider's refusal makes
-// cpp-httplib drop the connection mid-answer.
-void cutShort(httplib::Response& response)
+ServerRequest::Fields fieldsOf(const evkeyvalq* list)
 {
-    const std::string body = response.body.empty() ? std::string("{}") : response.body;
-    const std::string type = response.get_header_value("Content-Type");
-    response.body.clear();
-    response.set_content_provider(body.size(), type, [body](size_t offset, size_t, httplib::DataSink& sink) {
-        if (offset == 0)
-            sink.write(body.data(), body.size() / 2);
-        return false;
-    });
+    ServerRequest::Fields fields;
+    for (const evkeyval* field = list->tqh_first; field; field = field->next.tqe_next)
+        fields.emplace_back(field->key, field->value);
+    return fields;
+}
+
+std::string decoded(const char* text)
+{
+    char* plain = evhttp_uridecode(text, 0, nullptr);
+    std::string result = plain ? plain : text;
+    free(plain);
+    return result;
+}
+
+ServerRequest requestOf(evhttp_request* exchange)
+{
+    ServerRequest request;
+    request.method = methodName(evhttp_request_get_command(exchange));
+    request.target = evhttp_request_get_uri(exchange);
+    const evhttp_uri* uri = evhttp_request_get_evhttp_uri(exchange);
+    const char* path = evhttp_uri_get_path(uri);
+    request.path = decoded(path && *path ? path : "/");
+    if (const char* query = evhttp_uri_get_query(uri)) {
+        evkeyvalq parameters {};
+        if (evhttp_parse_query_str(query, &parameters) == 0)
+            request.parameters = fieldsOf(&parameters);
+        evhttp_clear_headers(&parameters);
+    }
+    request.headers = fieldsOf(evhttp_request_get_input_headers(exchange));
+    evbuffer* body = evhttp_request_get_input_buffer(exchange);
+    request.body.resize(evbuffer_get_length(body));
+    evbuffer_copyout(body, request.body.data(), request.body.size());
+    return request;
+}
+
+// A cut answer promises the whole body, carries its first half and closes the connection.
+void send(evhttp_request* exchange, const ServerResponse& response, bool cut)
+{
+    evkeyvalq* headers = evhttp_request_get_output_headers(exchange);
+    if (!response.contentType.empty())
+        evhttp_add_header(headers, "Content-Type", response.contentType.c_str());
+    std::string body = response.body;
+    if (cut) {
+        if (body.empty())
+            body = "{}";
+        evhttp_add_header(headers, "Content-Length", std::to_string(body.size()).c_str());
+        evhttp_add_header(headers, "Connection", "close");
+        body.resize(body.size() / 2);
+    }
+    evbuffer* buffer = evbuffer_new();
+    evbuffer_add(buffer, body.data(), body.size());
+    evhttp_send_reply(exchange, response.status, nullptr, buffer);
+    evbuffer_free(buffer);
+}
+
+// Hangs up without answering. Nothing can be written on the shut socket, so the reply only lets
+// libevent fail the connection and release the request.
+void hangUp(evhttp_request* exchange)
+{
+    if (evhttp_connection* connection = evhttp_request_get_connection(exchange))
+        shutdown(bufferevent_getfd(evhttp_connection_get_bufferevent(connection)), SHUT_RDWR);
+    evhttp_send_reply(exchange, 500, nullptr, nullptr);
 }
 
 } // namespace
-
-void HttpServer::WideBacklogServer::widenBacklog()
-{
-    ::listen(svr_sock_, SOMAXCONN);
-}
 
 HttpServer::HttpServer(QString name, ServerContext& context, QString group)
     : serverName(std::move(name))
     , group(std::move(group))
     , context(context)
 {
-    server.new_task_queue = [] { return new ConnectionThreads; };
-    // The default closes a client's connection after five requests; the app reuses them far longer.
-    server.set_keep_alive_max_count(1000);
-    // Answers go out in several writes; with Nagle each one waits for the client's delayed ACK.
-    server.set_tcp_nodelay(true);
-    // An idle keep-alive connection polls in its own thread; with hundreds of pods that adds up,
-    // so idle connections close sooner than cpp-httplib's default of five seconds.
-    server.set_keep_alive_timeout(2);
 }
 
 HttpServer::~HttpServer()
 {
-    stop();
+    close();
 }
 
 void HttpServer::route(const std::string& method, const std::string& pattern, Handler handler)
 {
-    Handler served = [this, handler = std::move(handler)](const httplib::Request& request,
-                         httplib::Response& response) { serve(request, response, handler); };
-    if (method == "GET")
-        server.Get(pattern, served);
-    else if (method == "POST")
-        server.Post(pattern, served);
-    else if (method == "PUT")
-        server.Put(pattern, served);
-    else if (method == "PATCH")
-        server.Patch(pattern, served);
-    else if (method == "DELETE")
-        server.Delete(pattern, served);
+    routes.push_back({ method, std::regex(pattern), std::move(handler), true });
+}
+
+void HttpServer::control(const std::string& method, const std::string& pattern, Handler handler)
+{
+    routes.push_back({ method, std::regex(pattern), std::move(handler), false });
 }
 
 bool HttpServer::bind(int port)
 {
-    if (port == 0)
-        boundPort = server.bind_to_any_port("127.0.0.1");
-    else
-        boundPort = server.bind_to_port("127.0.0.1", port) ? port : -1;
-    if (boundPort <= 0)
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    // A wide backlog: a client opening many connections at once must not wait for retried SYNs.
+    evconnlistener* listener = evconnlistener_new_bind(context.loop.base(), nullptr, nullptr,
+        LEV_OPT_REUSEABLE | LEV_OPT_CLOSE_ON_FREE | LEV_OPT_CLOSE_ON_EXEC, SOMAXCONN,
+        reinterpret_cast<sockaddr*>(&address), sizeof address);
+    if (!listener)
         return false;
-    server.widenBacklog();
+    const int socket = evconnlistener_get_fd(listener);
+    // Accepted connections inherit it: small answers go out at once, not after a delayed ACK.
+    const int noDelay = 1;
+    setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
+    socklen_t size = sizeof address;
+    getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size);
+    boundPort = ntohs(address.sin_port);
+
+    http = evhttp_new(context.loop.base());
+    evhttp_set_allowed_methods(http,
+        EVHTTP_REQ_GET | EVHTTP_REQ_POST | EVHTTP_REQ_PUT | EVHTTP_REQ_PATCH | EVHTTP_REQ_DELETE
+            | EVHTTP_REQ_HEAD);
+    evhttp_set_timeout(http, idleSeconds);
+    evhttp_set_gencb(http, &HttpServer::dispatch, this);
+    evhttp_bind_listener(http, listener);
     return true;
 }
 
-void HttpServer::start()
+void HttpServer::close()
 {
-    for (const std::string& method : methods) {
-        route(method, ".*", [](const httplib::Request&, httplib::Response& response) {
-            JsonHttp::replyError(response, 404, "no such call");
-        });
-    }
-    listener = std::thread([this] {
-        server.listen_after_bind();
-        listenerDone = true;
-    });
-    // cpp-httplib ignores stop() until its accept loop runs; wait for it so stop() always works.
-    while (!server.is_running() && !listenerDone)
-        std::this_thread::yield();
-}
-
-void HttpServer::stopAccepting()
-{
-    // cpp-httplib must not be stopped twice.
-    if (!listener.joinable() || stopRequested.exchange(true))
-        return;
-    server.stop();
-    hangUp(boundPort);
-}
-
-void HttpServer::stop()
-{
-    stopAccepting();
-    if (listener.joinable())
-        listener.join();
+    if (http)
+        evhttp_free(http);
+    http = nullptr;
 }
 
 QString HttpServer::address() const
@@ -156,34 +179,64 @@ QString HttpServer::url() const
     return "http://" + address();
 }
 
-void HttpServer::serve(const httplib::Request& request, httplib::Response& response, const Handler& handler)
+void HttpServer::dispatch(evhttp_request* exchange, void* server)
 {
+    static_cast<HttpServer*>(server)->serve(exchange);
+}
+
+void HttpServer::serve(evhttp_request* exchange)
+{
+    ServerRequest request = requestOf(exchange);
+    static const Handler noSuchCall = [](const ServerRequest&, ServerResponse& response) {
+        JsonHttp::replyError(response, 404, "no such call");
+    };
+    const Handler* handler = &noSuchCall;
+    bool recorded = true;
+    for (const Route& route : routes) {
+        std::smatch match;
+        if (route.method == request.method && std::regex_match(request.path, match, route.pattern)) {
+            request.matches.assign(match.begin(), match.end());
+            handler = &route.handler;
+            recorded = route.recorded;
+            break;
+        }
+    }
+    if (!recorded)
+        return answer(exchange, request, *handler, Fault {});
+
     context.requests.record(serverName, address(), request);
     const Fault fault = context.faults
                             .take(serverName, group, QString::fromStdString(request.method),
                                 QString::fromStdString(request.path))
                             .value_or(Fault {});
-
     const int jitterMs = context.jitterMs > 0 ? QRandomGenerator::global()->bounded(context.jitterMs + 1) : 0;
-    bool stopped
-        = context.stop.waitFor(std::chrono::milliseconds(context.latencyMs + jitterMs + fault.latencyMs));
-    if (!stopped && fault.action == Fault::Action::Hold) {
-        context.stop.wait();
-        stopped = true;
-    }
-    if (stopped || fault.action == Fault::Action::Close) {
-        hangUp(request.local_port, request.remote_port);
-        return;
-    }
+    const int delayMs = context.latencyMs + jitterMs + fault.latencyMs;
+    if (delayMs == 0)
+        return answer(exchange, request, *handler, fault);
+    context.loop.after(
+        std::chrono::milliseconds(delayMs), [this, exchange, request = std::move(request), handler, fault] {
+            answer(exchange, request, *handler, fault);
+        });
+}
 
+void HttpServer::answer(
+    evhttp_request* exchange, const ServerRequest& request, const Handler& handler, const Fault& fault) const
+{
+    if (fault.action == Fault::Action::Hold)
+        return;
+    if (fault.action == Fault::Action::Close)
+        return hangUp(exchange);
+
+    ServerResponse response;
     if (fault.status != 0)
         JsonHttp::replyError(response, fault.status, "injected fault");
     else
         handler(request, response);
+    if (response.held)
+        return;
     if (fault.action == Fault::Action::Garbage)
         response.body = garbage;
-    if (fault.action == Fault::Action::Cut)
-        cutShort(response);
+    send(exchange, response, fault.action == Fault::Action::Cut);
 }
 
 } // namespace sim

@@ -1,20 +1,27 @@
 #pragma once
 
+#include "ServerRequest.h"
+#include "ServerResponse.h"
+
 #include <QString>
-#include <atomic>
-#include <httplib.h>
-#include <thread>
+#include <functional>
+#include <regex>
+
+struct evhttp;
+struct evhttp_request;
 
 namespace sim {
 
+struct Fault;
 struct ServerContext;
 
-// One of the simulator's HTTP servers, on 127.0.0.1. Requests to routes added with route() are
-// recorded and pass through fault injection; handlers added on control() bypass both, so tests
-// can always inspect and steer. Requests that match no route are recorded and answered 404.
+// One of the simulator's HTTP servers, on 127.0.0.1, answering on the shared event loop. Requests
+// to routes added with route() are recorded and pass through fault injection; routes added with
+// control() bypass both, so tests can always inspect and steer. Requests that match no route are
+// recorded and answered 404.
 class HttpServer {
 public:
-    using Handler = httplib::Server::Handler;
+    using Handler = std::function<void(const ServerRequest&, ServerResponse&)>;
 
     // `name` identifies the server in the request log and in fault targets ("cloud", "pod:3");
     // a fault aimed at `group` ("pods") hits it too.
@@ -23,15 +30,14 @@ public:
     HttpServer(const HttpServer&) = delete;
     HttpServer& operator=(const HttpServer&) = delete;
 
+    // `pattern` matches the whole decoded path; its groups land in the request's matches.
     void route(const std::string& method, const std::string& pattern, Handler handler);
-    httplib::Server& control() { return server; }
+    void control(const std::string& method, const std::string& pattern, Handler handler);
 
-    // Port 0 picks a free one.
+    // Port 0 picks a free one. Call before the event loop starts.
     bool bind(int port);
-    void start();
-    // Stops accepting connections; stop() also waits for the open ones to finish.
-    void stopAccepting();
-    void stop();
+    // Hangs up every connection and stops listening. Call once the event loop has stopped.
+    void close();
 
     QString name() const { return serverName; }
     int port() const { return boundPort; }
@@ -39,21 +45,24 @@ public:
     QString url() const;
 
 private:
-    // cpp-httplib listens with a backlog of 5: a client opening more connections at once would
-    // see some of them wait a second for a retried SYN.
-    struct WideBacklogServer : httplib::Server {
-        void widenBacklog();
+    struct Route {
+        std::string method;
+        std::regex pattern;
+        Handler handler;
+        bool recorded;
     };
 
-    void serve(const httplib::Request& request, httplib::Response& response, const Handler& handler);
+    static void dispatch(evhttp_request* exchange, void* server);
+    void serve(evhttp_request* exchange);
+    // Runs once the answer's delay is over.
+    void answer(evhttp_request* exchange, const ServerRequest& request, const Handler& handler,
+        const Fault& fault) const;
 
     const QString serverName;
     const QString group;
     ServerContext& context;
-    WideBacklogServer server;
-    std::thread listener;
-    std::atomic_bool listenerDone { false };
-    std::atomic_bool stopRequested { false };
+    std::vector<Route> routes;
+    evhttp* http = nullptr;
     int boundPort = 0;
 };
 

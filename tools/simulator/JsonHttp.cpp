@@ -1,13 +1,15 @@
 #include "JsonHttp.h"
 
+#include "ServerRequest.h"
+#include "ServerResponse.h"
+
 #include <QRegularExpression>
-#include <httplib.h>
 
 namespace sim::JsonHttp {
 
-std::optional<QJsonDocument> bodyDocument(const httplib::Request& request)
+std::optional<QJsonDocument> bodyDocument(const ServerRequest& request)
 {
-    if (request.get_header_value("Content-Type").rfind("application/json", 0) != 0)
+    if (request.header("Content-Type").rfind("application/json", 0) != 0)
         return std::nullopt;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(request.body), &error);
@@ -16,7 +18,7 @@ std::optional<QJsonDocument> bodyDocument(const httplib::Request& request)
     return document;
 }
 
-std::optional<QJsonObject> bodyObject(const httplib::Request& request)
+std::optional<QJsonObject> bodyObject(const ServerRequest& request)
 {
     const auto document = bodyDocument(request);
     if (!document || !document->isObject())
@@ -42,23 +44,23 @@ bool isColor(const QJsonValue& value)
     return pattern.match(value.toString()).hasMatch();
 }
 
-void reply(httplib::Response& response, int status, const QJsonDocument& body)
+void reply(ServerResponse& response, int status, const QJsonDocument& body)
 {
     response.status = status;
-    response.set_content(body.toJson(QJsonDocument::Compact).toStdString(), "application/json");
+    response.setContent(body.toJson(QJsonDocument::Compact).toStdString(), "application/json");
 }
 
-void reply(httplib::Response& response, int status, const QJsonObject& body)
+void reply(ServerResponse& response, int status, const QJsonObject& body)
 {
     reply(response, status, QJsonDocument(body));
 }
 
-void replyError(httplib::Response& response, int status, const QString& message)
+void replyError(ServerResponse& response, int status, const QString& message)
 {
     reply(response, status, QJsonObject { { "error", message } });
 }
 
-void replyMalformed(httplib::Response& response, const QString& expected)
+void replyMalformed(ServerResponse& response, const QString& expected)
 {
     replyError(response, 400, "expected a JSON body (Content-Type application/json) of the form " + expected);
 }

@@ -45,7 +45,6 @@ bool isPresenceBody(const QJsonObject& body)
 Pod::Pod(int index, PodIdentity identity, ServerContext& context, const PodFleet& fleet)
     : fleet(fleet)
     , http(QString("pod:%1").arg(index), context, "pods")
-    , context(context)
 {
     current.identity = std::move(identity);
     using namespace std::placeholders;
@@ -90,12 +89,12 @@ bool Pod::isPoweredOff() const
 
 Pod::Handler Pod::whilePowered(Handler handler)
 {
-    return
-        [this, handler = std::move(handler)](const httplib::Request& request, httplib::Response& response) {
-            if (!isPoweredOff())
-                return handler(request, response);
-            context.stop.wait(); // the server hangs up on stop; nothing is answered
-        };
+    return [this, handler = std::move(handler)](const ServerRequest& request, ServerResponse& response) {
+        if (isPoweredOff())
+            response.held = true;
+        else
+            handler(request, response);
+    };
 }
 
 bool Pod::changeIdentity(const QJsonObject& changes, QString* error)
@@ -117,7 +116,7 @@ std::optional<PodConnection> Pod::connectionTo(const QString& sink) const
     return std::nullopt;
 }
 
-void Pod::connect(const httplib::Request& request, httplib::Response& response)
+void Pod::connect(const ServerRequest& request, ServerResponse& response)
 {
     const auto body = JsonHttp::bodyObject(request);
     if (!body || !isConnectBody(*body)) {
@@ -133,7 +132,7 @@ void Pod::connect(const httplib::Request& request, httplib::Response& response)
     JsonHttp::reply(response, 200, QJsonObject { { "guid", connection.guid } });
 }
 
-void Pod::disconnect(const httplib::Request& request, httplib::Response& response)
+void Pod::disconnect(const ServerRequest& request, ServerResponse& response)
 {
     const QString guid = QString::fromStdString(request.matches[1]);
     bool removed = false;
@@ -149,13 +148,13 @@ void Pod::disconnect(const httplib::Request& request, httplib::Response& respons
         JsonHttp::replyError(response, 404, "no such connection");
 }
 
-void Pod::disconnectAll(const httplib::Request&, httplib::Response& response)
+void Pod::disconnectAll(const ServerRequest&, ServerResponse& response)
 {
     change([](PodState& state) { state.connections.clear(); });
     JsonHttp::reply(response, 200, done);
 }
 
-void Pod::configure(const httplib::Request& request, httplib::Response& response)
+void Pod::configure(const ServerRequest& request, ServerResponse& response)
 {
     const QJsonObject body = JsonHttp::bodyObject(request).value_or(QJsonObject());
     if (isPresenceBody(body)) {
@@ -177,7 +176,7 @@ void Pod::configure(const httplib::Request& request, httplib::Response& response
     JsonHttp::reply(response, 200, done);
 }
 
-void Pod::showOverlay(const httplib::Request& request, httplib::Response& response)
+void Pod::showOverlay(const ServerRequest& request, ServerResponse& response)
 {
     const auto body = JsonHttp::bodyObject(request);
     if (!body || !JsonHttp::hasShape(*body, { { "text", Type::String }, { "color", Type::String } })
@@ -190,7 +189,7 @@ void Pod::showOverlay(const httplib::Request& request, httplib::Response& respon
     JsonHttp::reply(response, 200, done);
 }
 
-void Pod::checkScreenKey(const httplib::Request& request, httplib::Response& response)
+void Pod::checkScreenKey(const ServerRequest& request, ServerResponse& response)
 {
     const auto body = JsonHttp::bodyObject(request);
     if (!body || !JsonHttp::hasShape(*body, { { "screen_key", Type::String } }))
@@ -201,25 +200,25 @@ void Pod::checkScreenKey(const httplib::Request& request, httplib::Response& res
         JsonHttp::replyError(response, 403, "wrong screen key");
 }
 
-void Pod::answerVersion(const httplib::Request&, httplib::Response& response) const
+void Pod::answerVersion(const ServerRequest&, ServerResponse& response) const
 {
     JsonHttp::reply(response, 200, QJsonObject { { "version", state().identity.apiVersion } });
 }
 
-void Pod::describe(const httplib::Request&, httplib::Response& response) const
+void Pod::describe(const ServerRequest&, ServerResponse& response) const
 {
     const PodIdentity identity = state().identity;
     const QString row = "<tr><td><b>%1</b></td><td>%2</td></tr>\n";
     const QString page = "<!DOCTYPE html>\n<html><head><title>Pod test page</title></head><body>\n<table>\n"
         + row.arg("Name", identity.name.toHtmlEscaped()) + row.arg("DeviceId", identity.deviceId)
         + row.arg("Address", address()) + "</table>\n</body></html>\n";
-    response.set_content(page.toStdString(), "text/html");
+    response.setContent(page.toStdString(), "text/html");
 }
 
-void Pod::snapshot(const httplib::Request&, httplib::Response& response) const
+void Pod::snapshot(const ServerRequest&, ServerResponse& response) const
 {
     const QByteArray jpeg = renderDisplay(state(), fleet.incomingTo(address()));
-    response.set_content(jpeg.toStdString(), "image/jpeg");
+    response.setContent(jpeg.toStdString(), "image/jpeg");
 }
 
 void Pod::change(const std::function<void(PodState&)>& apply)

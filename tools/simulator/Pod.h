@@ -33,25 +33,24 @@ public:
     void powerCycle(std::chrono::milliseconds after, std::chrono::milliseconds silence);
 
 private:
-    void connect(const httplib::Request& request, httplib::Response& response);
-    void disconnect(const httplib::Request& request, httplib::Response& response);
-    void disconnectAll(const httplib::Request& request, httplib::Response& response);
-    void configure(const httplib::Request& request, httplib::Response& response);
-    void showOverlay(const httplib::Request& request, httplib::Response& response);
-    void checkScreenKey(const httplib::Request& request, httplib::Response& response);
-    void answerVersion(const httplib::Request& request, httplib::Response& response) const;
+    void connect(const ServerRequest& request, ServerResponse& response);
+    void disconnect(const ServerRequest& request, ServerResponse& response);
+    void disconnectAll(const ServerRequest& request, ServerResponse& response);
+    void configure(const ServerRequest& request, ServerResponse& response);
+    void showOverlay(const ServerRequest& request, ServerResponse& response);
+    void checkScreenKey(const ServerRequest& request, ServerResponse& response);
+    void answerVersion(const ServerRequest& request, ServerResponse& response) const;
     // The test page, with the DeviceId row the app reads.
-    void describe(const httplib::Request& request, httplib::Response& response) const;
-    void snapshot(const httplib::Request& request, httplib::Response& response) const;
+    void describe(const ServerRequest& request, ServerResponse& response) const;
+    void snapshot(const ServerRequest& request, ServerResponse& response) const;
     void change(const std::function<void(PodState&)>& apply);
-    // Serves a call unless the pod is powered off; then holds it until the simulator stops.
+    // Serves a call unless the pod is powered off; then it is held until the simulator stops.
     Handler whilePowered(Handler handler);
     // Whether the pod is off now; entering the off time wipes what a reboot loses.
     bool isPoweredOff() const;
 
     const PodFleet& fleet;
     HttpServer http;
-    ServerContext& context;
     mutable std::mutex mutex;
     mutable PodState current;
     using Clock = std::chrono::steady_clock;

@@ -21,19 +21,10 @@ bool PodFleet::bind(int basePort, QString* error)
     return true;
 }
 
-void PodFleet::start()
+void PodFleet::close()
 {
     for (const auto& pod : pods)
-        pod->server().start();
-}
-
-void PodFleet::stop()
-{
-    // Stopping one server waits for its open connections; let all of them wind down together.
-    for (const auto& pod : pods)
-        pod->server().stopAccepting();
-    for (const auto& pod : pods)
-        pod->server().stop();
+        pod->server().close();
 }
 
 QStringList PodFleet::addresses() const

@@ -16,8 +16,7 @@ public:
 
     // Free ports when `basePort` is 0, else basePort, basePort + 1, ...
     bool bind(int basePort, QString* error);
-    void start();
-    void stop();
+    void close();
 
     int count() const { return static_cast<int>(pods.size()); }
     Pod& pod(int index) { return *pods.at(index); }

@@ -1,8 +1,9 @@
 #include "RequestLog.h"
 
+#include "ServerRequest.h"
+
 #include <QDateTime>
 #include <QJsonDocument>
-#include <httplib.h>
 
 namespace sim {
 
@@ -10,18 +11,10 @@ namespace {
 
 const QString mask = QStringLiteral("********");
 
-// cpp-httplib adds these to the headers; they never were on the wire.
-bool isPseudoHeader(const std::string& name)
-{
-    return name == "REMOTE_ADDR" || name == "REMOTE_PORT" || name == "LOCAL_ADDR" || name == "LOCAL_PORT";
-}
-
-QJsonObject headersOf(const httplib::Request& request)
+QJsonObject headersOf(const ServerRequest& request)
 {
     QJsonObject headers;
     for (const auto& [name, value] : request.headers) {
-        if (isPseudoHeader(name))
-            continue;
         QString text = QString::fromStdString(value);
         if (QString::fromStdString(name).compare("Authorization", Qt::CaseInsensitive) == 0)
             text = text.section(' ', 0, 0) + ' ' + mask;
@@ -48,7 +41,7 @@ QString queryOf(const std::string& target)
 
 } // namespace
 
-void RequestLog::record(const QString& server, const QString& address, const httplib::Request& request)
+void RequestLog::record(const QString& server, const QString& address, const ServerRequest& request)
 {
     QJsonObject entry {
         { "time", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) },

@@ -5,17 +5,15 @@
 #include <deque>
 #include <mutex>
 
-namespace httplib {
-struct Request;
-}
-
 namespace sim {
+
+struct ServerRequest;
 
 // Every request the simulated servers received, in arrival order, for tests to assert on.
 // Passwords and bearer tokens are masked before anything is kept.
 class RequestLog {
 public:
-    void record(const QString& server, const QString& address, const httplib::Request& request);
+    void record(const QString& server, const QString& address, const ServerRequest& request);
     // The entries whose sequence number is above `since`.
     QJsonArray entries(qint64 since = 0) const;
     void clear();

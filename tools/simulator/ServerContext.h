@@ -2,13 +2,13 @@
 
 #include "FaultTable.h"
 #include "RequestLog.h"
-#include "StopSignal.h"
+#include "EventLoop.h"
 
 namespace sim {
 
 // What all simulated servers share.
 struct ServerContext {
-    StopSignal stop;
+    EventLoop loop;
     RequestLog requests;
     FaultTable faults;
     // Added to every simulated answer (not to the control API).

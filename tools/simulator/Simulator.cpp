@@ -25,7 +25,7 @@ Simulator::~Simulator()
 
 bool Simulator::start(QString* error)
 {
-    // cpp-httplib writes without MSG_NOSIGNAL: a client hanging up mid-answer must not end the process.
+    // libevent writes without MSG_NOSIGNAL: a client hanging up mid-answer must not end the process.
     std::signal(SIGPIPE, SIG_IGN);
     if (!pods.bind(options.podBasePort, error))
         return false;
@@ -35,8 +35,7 @@ bool Simulator::start(QString* error)
     }
     if (!service.open(PodAddressCodec(pods.addresses()), options.library, error))
         return false;
-    pods.start();
-    cloud.start();
+    context.loop.start();
     for (const SimulatorOptions::PowerCycle& cycle : options.powerCycles)
         pods.pod(cycle.pod).powerCycle(
             std::chrono::milliseconds(cycle.afterMs), std::chrono::milliseconds(cycle.silentMs));
@@ -45,10 +44,9 @@ bool Simulator::start(QString* error)
 
 void Simulator::stop()
 {
-    context.stop.trigger();
-    cloud.stopAccepting();
-    pods.stop();
-    cloud.stop();
+    context.loop.stop();
+    pods.close();
+    cloud.close();
 }
 
 QJsonObject Simulator::endpoints() const

@@ -18,7 +18,7 @@ public:
     ~Simulator();
 
     bool start(QString* error);
-    // Releases held requests and stops every server; returns within about a second.
+    // Hangs up on held requests and stops every server.
     void stop();
 
     // {"authUrl", "backendUrl", "analyticsUrl", "controlUrl", "authClaim", "pods": ["127.0.0.1:P", ...]}

@@ -270,6 +270,23 @@ private slots:
         QTRY_COMPARE(pod.openConnectionCount(), 0);
     }
 
+    // A call started once the session's last ones are out (the next session opening) keeps the
+    // connections: closing them when the last calls are answered would cut into its rounds.
+    void callsAfterTheSessionEndKeepTheConnections()
+    {
+        ScriptedPod pod;
+        pod.setAnswerDelayMs(300);
+        NetworkManager manager;
+        QSignalSpy last(manager.showOverlay(pod.address(), "t", "#FFFFFF"), &HttpRequest::finished);
+        manager.abortAllPodConnections();
+        QCoreApplication::processEvents();
+        QSignalSpy next(
+            manager.configurePod(pod.address(), "m", "#FFFFFF", "#000000"), &HttpRequest::finished);
+        QTRY_COMPARE(last.size() + next.size(), 2);
+        QTest::qWait(200);
+        QCOMPARE(pod.openConnectionCount(), 2);
+    }
+
     // One pool of connections per pod: calls without a body take libcurl too.
     void podCallsWithoutBodyTakeCurl()
     {
