@@ -1,5 +1,6 @@
 #include "StateManager.h"
 
+#include "AccessibleAlert.h"
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
 #include "ClassroomPrimaryDisplay.h"
@@ -111,6 +112,7 @@ void StateManager::registerQmlTypes()
     qmlRegisterType<PodAddressCheck>("PodAddressCheck", 1, 0, "PodAddressCheck");
     qmlRegisterType<RoomDisplayCheck>("RoomDisplayCheck", 1, 0, "RoomDisplayCheck");
     qmlRegisterType<LayoutEditingSession>("LayoutEditingSession", 1, 0, "LayoutEditingSession");
+    qmlRegisterType<AccessibleAlert>("AccessibleAlert", 1, 0, "AccessibleAlert");
     qmlRegisterInterface<LayoutIcon>("LayoutIcon", 1);
     qmlRegisterInterface<RoutableBlock>("RoutableBlock", 1);
     qmlRegisterInterface<TeamBlock>("TeamBlock", 1);

@@ -37,6 +37,7 @@ DialogFrame {
 
     readonly property var fields: [field0, field1, field2, field3]
 
+    title: qsTr("Enter a Screen Key")
     objectName: "screenKeyDialog"
     visible: false
     Keys.onReturnPressed: confirm()

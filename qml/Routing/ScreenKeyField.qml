@@ -33,6 +33,8 @@ Item {
             font.capitalization: Font.AllUppercase
             font.pixelSize: Common.pixelFont(24)
             activeFocusOnTab: true
+            Accessible.role: Accessible.EditableText
+            Accessible.name: qsTr("Screen key character")
             onActiveFocusChanged: if (activeFocus) clear()
             onTextEdited: if (text.length === 1) cell.filled()
         }

@@ -1,3 +1,4 @@
+#include "AccessibilityCheck.h"
 #include "AppFixture.h"
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
@@ -72,11 +73,11 @@ class SessionRecoveryTest : public QObject {
             answerTimeoutMs);
     }
 
-    // Saves the window at the design size and at full HD.
+    // Saves the window at the design size and at full HD, and checks what a screen reader finds.
     bool saveScreenshots(const QString& name)
     {
         return ui->saveScreenshot(name) && ui->resize({ 1920, 1080 }) && ui->saveScreenshot(name + "-wide")
-            && ui->resize({ 1024, 768 });
+            && ui->resize({ 1024, 768 }) && AccessibilityCheck::everyControlAnnounced(ui->window());
     }
 
     bool requestClose() { return !ui->window()->close() && ui->window()->isVisible(); }
