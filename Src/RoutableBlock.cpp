@@ -46,8 +46,7 @@ QString RoutableBlock::accessibleName() const
     QStringList parts { displayName() };
     if (hasIncomingRoutes()) {
         const QString sources = namesAtEnds(m_incomingRoutes, &RouteLine::source);
-        parts << (isPrimaryBlock() ? tr("shows %1").arg(sources)
-                                   : tr("display, receives %1").arg(sources));
+        parts << (isPrimaryBlock() ? tr("shows %1").arg(sources) : tr("display, receives %1").arg(sources));
     }
     if (hasOutgoingRoutes())
         parts << tr("sends to %1").arg(namesAtEnds(m_outgoingRoutes, &RouteLine::sink));

@@ -71,8 +71,7 @@ QString describe(QAccessible::Role role, const QObject* object, const QRect& rec
             text += ", " + context->baseUrl().fileName();
         text += ")";
     }
-    return text
-        + QString(" at %1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+    return text + QString(" at %1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
 }
 
 QString describe(QAccessibleInterface* node)
@@ -80,11 +79,13 @@ QString describe(QAccessibleInterface* node)
     return describe(node->role(), node->object(), node->rect());
 }
 
-QString describe(const QQuickItem* item)
+// The same for an item, placed on the screen as the accessibility interfaces place theirs.
+QString describe(QQuickItem* item)
 {
-    const QAccessibleInterface* node = QAccessible::queryAccessibleInterface(const_cast<QQuickItem*>(item));
-    return describe(node ? node->role() : QAccessible::NoRole, item,
-        item->mapRectToScene(QRectF(0, 0, item->width(), item->height())).toRect());
+    const QAccessibleInterface* node = QAccessible::queryAccessibleInterface(item);
+    const QRectF inScene = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    const QRect onScreen(item->window()->mapToGlobal(inScene.topLeft().toPoint()), inScene.size().toSize());
+    return describe(node ? node->role() : QAccessible::NoRole, item, onScreen);
 }
 
 // Qt Quick withholds the name of a password field; readers speak its description, which a text
@@ -132,20 +133,20 @@ void collectUnreachable(QQuickItem* item, QStringList& problems)
 
 namespace AccessibilityCheck {
 
-void activate()
+void recordAlerts()
 {
-    static const bool handlerInstalled = [] {
+    static const bool installed = [] {
         QAccessible::installUpdateHandler(recordUpdate);
         return true;
     }();
-    Q_UNUSED(handlerInstalled)
-    // Tells every control alive now; those made later learn it on the next call.
-    QAccessible::setActive(true);
+    Q_UNUSED(installed)
 }
 
 QStringList silentControls(QQuickWindow* window)
 {
-    activate();
+    // Without an assistive technology listening, controls never fill in their roles and names.
+    if (!QAccessible::isActive())
+        return { "accessibility is not active in this process" };
     QAccessibleInterface* root = window ? QAccessible::queryAccessibleInterface(window) : nullptr;
     if (!root)
         return { "no accessible window" };
@@ -165,7 +166,6 @@ bool everyControlAnnounced(QQuickWindow* window)
 
 QString nameOf(QObject* object)
 {
-    activate();
     QAccessibleInterface* node = object ? QAccessible::queryAccessibleInterface(object) : nullptr;
     return node ? node->text(QAccessible::Name) : QString();
 }

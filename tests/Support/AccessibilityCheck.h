@@ -13,9 +13,9 @@ class QQuickWindow;
 //     QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
 namespace AccessibilityCheck {
 
-// Turns accessibility on in this process as an assistive technology does, so that controls fill
-// in their roles and names, and starts recording the alerts the interface sends.
-void activate();
+// Starts recording the alerts the interface sends. Accessibility must be active in the process,
+// as it is when a screen reader runs; the UI tests run with Qt told that one does.
+void recordAlerts();
 
 // Every visible operable item without a name (one with a role such as button, check box, text
 // field, menu item or dialog, one that takes the focus, or one that offers a press or toggle
@@ -28,7 +28,7 @@ bool everyControlAnnounced(QQuickWindow* window);
 // What a screen reader says of `object`; empty when it is not accessible.
 QString nameOf(QObject* object);
 
-// The names of the items that raised an alert since `activate`, oldest first.
+// The names of the items that raised an alert since `recordAlerts`, oldest first.
 QStringList alerts();
 
 } // namespace AccessibilityCheck

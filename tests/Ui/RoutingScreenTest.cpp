@@ -274,6 +274,7 @@ class RoutingScreenTest : public QObject {
 private slots:
     void initTestCase()
     {
+        AccessibilityCheck::recordAlerts();
         QVERIFY2(app.start(), qPrintable(app.errorString()));
         state = Globals::getInstance().stateManager();
         ui = std::make_unique<WindowDriver>();

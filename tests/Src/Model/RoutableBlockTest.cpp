@@ -201,7 +201,8 @@ private slots:
         for (TeamBlock* team : { &team1, &team2, &team3, &team4 })
             team->setDisplayName(QString("Team %1").arg(number++));
         QCOMPARE(team2.accessibleName(), QString("Team 2, disconnected"));
-        for (RoutableBlock* block : std::initializer_list<RoutableBlock*> { &team1, &team2, &team3, &team4, &primary })
+        for (RoutableBlock* block :
+            std::initializer_list<RoutableBlock*> { &team1, &team2, &team3, &team4, &primary })
             open(*block, pod);
         QCOMPARE(team2.accessibleName(), QString("Team 2"));
 
