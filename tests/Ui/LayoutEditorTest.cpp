@@ -168,6 +168,7 @@ private slots:
             ui->waitForText("If you have a Primary Display in your space", WindowDriver::Match::Contains));
         QVERIFY(!Globals::getInstance().settings()->isFirstCreate());
         QVERIFY(ui->saveScreenshot("editor-first-use-guide"));
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemWithText("NEXT")));
         QVERIFY(ui->waitForText("Add furniture elements to your room", WindowDriver::Match::Contains));
         QVERIFY(ui->click(ui->itemWithText("NEXT")));

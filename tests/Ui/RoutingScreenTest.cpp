@@ -297,6 +297,7 @@ private slots:
         QVERIFY(ui->waitForText(
             "Show one display's content on another display.", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->saveScreenshot("routing-first-use"));
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemWithText("SKIP")));
         QVERIFY(ui->waitUntilTextGone("SKIP"));
         QVERIFY(!Globals::getInstance().settings()->isFirstRoute());
