@@ -17,6 +17,40 @@ RoutableBlock::RoutableBlock(int blockIndex, QObject* parent)
     : QObject(parent)
     , m_blockIndex(blockIndex)
 {
+    for (auto changed : { &RoutableBlock::displayNameChanged, &RoutableBlock::incomingRoutesChanged,
+             &RoutableBlock::outgoingRoutesChanged, &RoutableBlock::isConnectedChanged })
+        connect(this, changed, this, &RoutableBlock::accessibleNameChanged);
+}
+
+// "Team 2, Team 3 and Team 4": the names of the blocks at the far end of `lines`, in the
+// classroom's order.
+QString RoutableBlock::namesAtEnds(const RouteMap& lines, RoutableBlock* (RouteLine::*end)() const)
+{
+    QList<const RoutableBlock*> blocks;
+    for (const RouteLine* line : lines)
+        if (const RoutableBlock* block = (line->*end)())
+            blocks << block;
+    std::sort(blocks.begin(), blocks.end(),
+        [](const RoutableBlock* a, const RoutableBlock* b) { return a->blockIndex() < b->blockIndex(); });
+    QStringList names;
+    for (const RoutableBlock* block : qAsConst(blocks))
+        names << block->displayName();
+    const QString last = names.isEmpty() ? QString() : names.takeLast();
+    return names.isEmpty() ? last : tr("%1 and %2").arg(names.join(tr(", ")), last);
+}
+
+QString RoutableBlock::accessibleName() const
+{
+    if (!isConnected())
+        return tr("%1, disconnected").arg(displayName());
+    QStringList parts { displayName() };
+    if (hasIncomingRoutes()) {
+        const QString sources = namesAtEnds(m_incomingRoutes, &RouteLine::source);
+        parts << (isPrimaryBlock() ? tr("shows %1").arg(sources) : tr("display, receives %1").arg(sources));
+    }
+    if (hasOutgoingRoutes())
+        parts << tr("sends to %1").arg(namesAtEnds(m_outgoingRoutes, &RouteLine::sink));
+    return parts.join(tr(", "));
 }
 
 QString RoutableBlock::generateInvalidId()

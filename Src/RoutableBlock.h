@@ -32,6 +32,7 @@ class RoutableBlock : public QObject {
     Q_PROPERTY(QList<QObject*> incomingRoutes READ incomingRoutes NOTIFY incomingRoutesChanged)
     Q_PROPERTY(QList<QObject*> outgoingRoutes READ outgoingRoutes NOTIFY outgoingRoutesChanged)
     Q_PROPERTY(bool isConnected READ isConnected NOTIFY isConnectedChanged)
+    Q_PROPERTY(QString accessibleName READ accessibleName NOTIFY accessibleNameChanged)
 public:
     explicit RoutableBlock(int blockIndex, QObject* parent = nullptr);
 
@@ -73,6 +74,9 @@ public:
     virtual bool isConnected() const { return m_isConnected; }
     virtual bool isActingAsSource() const { return hasOutgoingRoutes(); }
     virtual bool isBeingSinkedInto() const { return hasIncomingRoutes(); }
+    // What a screen reader says of the block on the routing plan: its name, its routes and
+    // whether its pod answers ("Team 1, sends to Team 2 and Team 4").
+    QString accessibleName() const;
     virtual void requestVersion();
     virtual void beginSession(bool showBanners, bool frameForwarding);
     virtual void endSession() { }
@@ -115,6 +119,7 @@ signals:
     void outgoingRoutesChanged();
     void routabilityChanged();
     void isConnectedChanged();
+    void accessibleNameChanged();
     // The configure was accepted; `late` when the block joined after the session opened.
     void joined(bool late);
 
@@ -145,6 +150,7 @@ protected:
 private:
     using RouteMap = QMap<QString, RouteLine*>;
 
+    static QString namesAtEnds(const RouteMap& lines, RoutableBlock* (RouteLine::*end)() const);
     void insertRoute(RouteMap& routes, RouteLine* line, void (RoutableBlock::*changed)());
     void routesChanged(void (RoutableBlock::*changed)());
     void terminateConnections();

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "RoutableBlock.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
 class HttpRequest;
-class RoutableBlock;
 struct HttpResponse;
 
 // One route: the source block's pod posts its screen to the sink block's pod.
@@ -15,6 +16,8 @@ class RouteLine : public QObject {
     Q_PROPERTY(QString lineIndex READ lineIndex CONSTANT)
     Q_PROPERTY(int sinkIndex READ sinkIndex CONSTANT)
     Q_PROPERTY(int sourceIndex READ sourceIndex CONSTANT)
+    Q_PROPERTY(RoutableBlock* source READ source CONSTANT)
+    Q_PROPERTY(RoutableBlock* sink READ sink CONSTANT)
     Q_PROPERTY(bool sinkIsPrimary READ sinkIsPrimary CONSTANT)
     Q_PROPERTY(bool sourceIsPrimary READ sourceIsPrimary CONSTANT)
     Q_PROPERTY(QString displayColor READ color CONSTANT)
@@ -36,6 +39,9 @@ public:
     void forgetConnection();
 
     QString lineIndex() const { return m_lineIndex; }
+    // The blocks at the two ends; null once the classroom dropped one.
+    RoutableBlock* source() const { return m_source; }
+    RoutableBlock* sink() const { return m_sink; }
     int sourceIndex() const;
     int sinkIndex() const;
     bool sourceIsPrimary() const { return m_sourceIsPrimary; }

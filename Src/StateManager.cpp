@@ -1,5 +1,6 @@
 #include "StateManager.h"
 
+#include "AccessibleAlert.h"
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
 #include "ClassroomPrimaryDisplay.h"
@@ -114,6 +115,7 @@ void StateManager::registerQmlTypes()
     qmlRegisterType<LayoutEditingSession>("LayoutEditingSession", 1, 0, "LayoutEditingSession");
     qmlRegisterSingletonType<RoutingRules>("RoutingRules", 1, 0, "RoutingRules",
         [](QQmlEngine*, QJSEngine*) -> QObject* { return new RoutingRules; });
+    qmlRegisterType<AccessibleAlert>("AccessibleAlert", 1, 0, "AccessibleAlert");
     qmlRegisterInterface<LayoutIcon>("LayoutIcon", 1);
     qmlRegisterInterface<RoutableBlock>("RoutableBlock", 1);
     qmlRegisterInterface<TeamBlock>("TeamBlock", 1);

@@ -11,6 +11,10 @@ Item {
     property bool highlighted: false
     signal buttonClicked
 
+    Accessible.role: Accessible.Button
+    Accessible.name: buttonLabel
+    Accessible.onPressAction: buttonClicked()
+
     Rectangle {
         id: disc
         anchors.top: parent.top

@@ -59,6 +59,8 @@ Column {
                     color: input.problem.length > 0 ? Common.accentColor : Common.inputUnderlineColor
                 }
             }
+            Accessible.name: input.labelText.length > 0 ? input.labelText : input.exampleText
+            Accessible.description: input.notice
             onAccepted: input.accepted()
             onTextChanged: input.problem = ""
 

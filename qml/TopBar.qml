@@ -45,6 +45,9 @@ Rectangle {
         visible: topBar.userName.length > 0
         text: topBar.userName
         horizontalAlignment: Text.AlignRight
+        Accessible.role: Accessible.Button
+        Accessible.name: topBar.userName
+        Accessible.onPressAction: topBar.menuOpen = true
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.bold: true
@@ -67,6 +70,9 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         width: Common.pixelWidth(20)
         height: Common.pixelHeight(20)
+        Accessible.role: Accessible.ButtonMenu
+        Accessible.name: qsTr("Account menu")
+        Accessible.onPressAction: topBar.menuOpen = true
 
         Image {
             anchors.centerIn: parent

@@ -50,6 +50,7 @@ Item {
         anchors.leftMargin: Common.pixelWidth(10)
         anchors.verticalCenter: parent.verticalCenter
         checked: row.checked
+        Accessible.name: qsTr("Activate audio output")
         knobPressedColor: "#cccccc"
         knobBorderColor: checked ? (pressed ? "#17a81a" : "#21be2b") : "#999999"
         onToggled: row.toggled()

@@ -51,6 +51,7 @@ DialogFrame {
         visible = false
     }
 
+    title: qsTr("Primary Display")
     width: Common.windowWidth * 0.39
     height: Common.windowHeight * 0.488
     visible: false

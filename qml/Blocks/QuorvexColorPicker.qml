@@ -38,14 +38,21 @@ Column {
                 color: colorValue
                 border.color: "white"
                 border.width: picker.selectedColor.toUpperCase() === colorValue ? 3 : 0
+                Accessible.role: Accessible.RadioButton
+                Accessible.name: qsTr("Colour %1").arg(colorValue)
+                Accessible.checkable: true
+                Accessible.checked: picker.selectedColor.toUpperCase() === colorValue
+                Accessible.onPressAction: pick()
+
+                function pick() {
+                    picker.selectedColor = colorValue
+                    picker.colorPicked(colorValue)
+                }
 
                 MouseArea {
                     anchors.fill: parent
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: {
-                        picker.selectedColor = colorValue
-                        picker.colorPicked(colorValue)
-                    }
+                    onClicked: parent.pick()
                 }
             }
         }

@@ -9,6 +9,11 @@ Item {
     property real handleRadius: 0.4 * Math.min(width, height)
     signal moved(real value)
 
+    Accessible.role: Accessible.Dial
+    Accessible.name: qsTr("Rotation")
+    Accessible.onIncreaseAction: moved(Math.min(0, value + 15))
+    Accessible.onDecreaseAction: moved(Math.max(-360, value - 15))
+
     Image {
         id: handle
         readonly property real angle: dial.value * Math.PI / 180

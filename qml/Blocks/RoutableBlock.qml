@@ -41,4 +41,7 @@ Item {
 
     x: Common.planX(displayX)
     y: Common.planY(displayY)
+    // On the routing plan a screen reader also hears the block's routes and whether it answers.
+    Accessible.role: Accessible.Button
+    Accessible.name: !routingBlockObject ? "" : isInRoutingScreen ? routingBlockObject.accessibleName : displayName
 }

@@ -14,6 +14,9 @@ Rectangle {
     signal confirm(int originalBlockIndex)
     signal cancel
 
+    Accessible.role: Accessible.Dialog
+    Accessible.name: isCreatingNewBlock ? qsTr("New Team Block") : qsTr("Edit Team Block")
+
     function showDialogForBlock(block, isNewBlock) {
         console.log("EVENT: Modifying a Team Block")
         isCreatingNewBlock = isNewBlock

@@ -7,11 +7,11 @@ Item {
     id: toolbar
 
     readonly property var actions: [
-        { icon: "PlusIconDark.png", signalName: "plusClicked" },
-        { icon: "MinusIconDark.png", signalName: "minusClicked" },
-        { icon: "RotateLeftIconDark.png", signalName: "leftClicked" },
-        { icon: "RotateRightIconDark.png", signalName: "rightClicked" },
-        { icon: "TrashIconRed.png", signalName: "deleteClicked" }
+        { icon: "PlusIconDark.png", label: qsTr("Larger"), signalName: "plusClicked" },
+        { icon: "MinusIconDark.png", label: qsTr("Smaller"), signalName: "minusClicked" },
+        { icon: "RotateLeftIconDark.png", label: qsTr("Turn left"), signalName: "leftClicked" },
+        { icon: "RotateRightIconDark.png", label: qsTr("Turn right"), signalName: "rightClicked" },
+        { icon: "TrashIconRed.png", label: qsTr("Delete"), signalName: "deleteClicked" }
     ]
     signal plusClicked
     signal minusClicked
@@ -45,6 +45,9 @@ Item {
                 Item {
                     width: (strip.width - (toolbar.actions.length - 1)) / toolbar.actions.length + (index > 0 ? 1 : 0)
                     height: strip.height
+                    Accessible.role: Accessible.Button
+                    Accessible.name: modelData.label
+                    Accessible.onPressAction: toolbar[modelData.signalName]()
 
                     Rectangle {
                         visible: index > 0

@@ -20,6 +20,7 @@ DialogFrame {
     visible: false
     focus: visible
     Keys.onEscapePressed: close()
+    Accessible.role: Accessible.PopupMenu
 
     Column {
         anchors.fill: parent
@@ -28,9 +29,18 @@ DialogFrame {
             model: menu.rows
 
             Item {
+                id: row
                 width: menu.width
                 height: menu.height / menu.rows.length
                 readonly property bool inert: menu.inertRows.indexOf(modelData) >= 0
+                Accessible.role: Accessible.MenuItem
+                Accessible.name: modelData
+                Accessible.onPressAction: if (!inert) choose()
+
+                function choose() {
+                    menu.close()
+                    menu.rowClicked(modelData)
+                }
 
                 Text {
                     anchors.centerIn: parent
@@ -52,10 +62,7 @@ DialogFrame {
                 MouseArea {
                     anchors.fill: parent
                     enabled: !parent.inert
-                    onClicked: {
-                        menu.close()
-                        menu.rowClicked(modelData)
-                    }
+                    onClicked: row.choose()
                 }
             }
         }

@@ -14,6 +14,9 @@ Rectangle {
     implicitWidth: Math.max(Common.buttonWidth, label.implicitWidth + 5)
     implicitHeight: Common.buttonHeight
     radius: Common.buttonRadius
+    Accessible.role: Accessible.Button
+    Accessible.name: textToShow
+    Accessible.onPressAction: if (!isProcessing) buttonClicked()
 
     Text {
         id: label

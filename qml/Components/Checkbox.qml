@@ -12,6 +12,12 @@ Rectangle {
     color: "white"
     border.color: "black"
     border.width: 1
+    // Named where it is used, after the label beside it.
+    Accessible.role: Accessible.CheckBox
+    Accessible.checkable: true
+    Accessible.checked: isChecked
+    Accessible.onToggleAction: isChecked = !isChecked
+    Accessible.onPressAction: isChecked = !isChecked
 
     Image {
         anchors.fill: parent

@@ -28,6 +28,7 @@ DialogFrame {
         finished()
     }
 
+    title: qsTr("Getting started")
     visible: false
     focus: visible
     Keys.onReturnPressed: next()

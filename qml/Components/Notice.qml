@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import Common 1.0
+import AccessibleAlert 1.0
 
 // Short messages shown for a moment, newest last; a few that arrive together stay together.
 Rectangle {
@@ -22,6 +23,8 @@ Rectangle {
     color: Common.dialogColor
     border.color: Common.dialogBorderColor
     border.width: 1
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: message.text
 
     Text {
         id: message
@@ -32,6 +35,11 @@ Rectangle {
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.pixelSize: Common.pixelFont(13)
+    }
+
+    AccessibleAlert {
+        item: notice
+        text: message.text
     }
 
     Timer {

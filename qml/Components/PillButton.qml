@@ -12,6 +12,9 @@ Rectangle {
 
     color: Common.accentColor
     radius: height
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.onPressAction: clicked()
 
     Text {
         id: label

@@ -25,6 +25,9 @@ AbstractButton {
     implicitHeight: Math.max(trackHeight, knobSize)
     padding: 0
     onClicked: toggled()
+    // Named where it is used, after the label beside it.
+    Accessible.checkable: true
+    Accessible.checked: checked
 
     contentItem: Item {}
     indicator: Rectangle {

@@ -14,6 +14,9 @@ Text {
     font.family: Common.gPrimaryFont
     font.bold: true
     font.pixelSize: Common.pixelFont(16)
+    Accessible.role: Accessible.MenuItem
+    Accessible.name: textToShow
+    Accessible.onPressAction: itemClicked()
 
     MouseArea {
         anchors.fill: parent

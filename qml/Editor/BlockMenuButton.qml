@@ -12,6 +12,12 @@ Rectangle {
     height: 30
     radius: width / 2
     color: Common.cardColor
+    Accessible.role: Accessible.ButtonMenu
+    Accessible.name: qsTr("Block menu")
+    Accessible.onPressAction: {
+        var p = mapToItem(null, width / 2, height / 2)
+        button.menuRequested(p.x, p.y)
+    }
 
     Image {
         anchors.centerIn: parent

@@ -28,6 +28,9 @@ Rectangle {
         id: header
         width: parent.width
         height: Common.pixelHeight(65)
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("Room settings")
+        Accessible.onPressAction: catalogue.editRoomRequested()
 
         ElidedText {
             anchors.left: parent.left

@@ -20,6 +20,11 @@ Column {
         width: section.width
         height: Common.pixelHeight(50)
         color: section.open ? section.openColor : Common.gToolbarColor
+        Accessible.role: Accessible.Button
+        Accessible.name: section.title
+        Accessible.checkable: true
+        Accessible.checked: section.open
+        Accessible.onPressAction: section.headerClicked()
 
         Rectangle {
             width: Common.pixelWidth(5)

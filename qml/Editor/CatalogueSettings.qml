@@ -47,6 +47,7 @@ Column {
             trackWidth: 44
             trackHeight: 21
             knobSize: 21
+            Accessible.name: label.text.replace(/\n/g, " ")
             onColor: "#7dc45d"
             offColor: "#888888"
             offBorderColor: offColor

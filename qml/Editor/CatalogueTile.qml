@@ -15,6 +15,9 @@ Column {
     objectName: "catalogueTile_" + entry.iconName
     spacing: Common.pixelHeight(4)
     opacity: enabled ? 1.0 : 0.4
+    // Placed by dragging it onto the room.
+    Accessible.role: Accessible.Button
+    Accessible.name: entry.caption
 
     Rectangle {
         id: frame

@@ -4,6 +4,7 @@ import "../Components"
 
 // Asked when the window is closed with unsaved changes in the editor.
 ConfirmDialog {
+    title: qsTr("Save your changes before closing?")
     objectName: "closeDialog"
     width: Common.pixelWidth(460)
     height: Common.pixelHeight(375)

@@ -4,6 +4,7 @@ import "../Components"
 
 // Asked before leaving with unsaved changes.
 ConfirmDialog {
+    title: qsTr("Leave without saving?")
     objectName: "leaveDialog"
     width: Common.pixelWidth(400)
     height: Common.pixelHeight(375)

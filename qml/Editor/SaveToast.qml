@@ -52,6 +52,15 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 text: modelData.label
                 color: "white"
+                Accessible.role: Accessible.Button
+                Accessible.name: text
+                Accessible.onPressAction: choose()
+
+                function choose() {
+                    toast.dismiss()
+                    if (modelData.retry)
+                        toast.retryClicked()
+                }
                 font.family: Common.gPrimaryFont
                 font.bold: true
                 font.underline: true
@@ -61,11 +70,7 @@ Rectangle {
                     anchors.fill: parent
                     anchors.margins: -Common.pixelWidth(4)
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: {
-                        toast.dismiss()
-                        if (modelData.retry)
-                            toast.retryClicked()
-                    }
+                    onClicked: parent.choose()
                 }
             }
         }

@@ -18,6 +18,10 @@ Rectangle {
         width: zoom.width
         height: zoom.height / 2
         cursorShape: Qt.PointingHandCursor
+        signal activated
+        onClicked: activated()
+        Accessible.role: Accessible.Button
+        Accessible.onPressAction: activated()
 
         Image {
             id: icon
@@ -27,8 +31,9 @@ Rectangle {
 
     ZoomButton {
         objectName: "zoomPlus"
+        Accessible.name: qsTr("Zoom in")
         iconSource: "qrc:///images/icons/PlusIconLight.png"
-        onClicked: zoom.zoomIn()
+        onActivated: zoom.zoomIn()
     }
 
     Rectangle {
@@ -40,8 +45,9 @@ Rectangle {
 
     ZoomButton {
         objectName: "zoomMinus"
+        Accessible.name: qsTr("Zoom out")
         y: zoom.height / 2
         iconSource: "qrc:///images/icons/MinusWhite.png"
-        onClicked: zoom.zoomOut()
+        onActivated: zoom.zoomOut()
     }
 }

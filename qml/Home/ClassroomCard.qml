@@ -42,6 +42,10 @@ Item {
         border.width: 2
         border.color: Common.cardBorderColor
         radius: Common.dialogRadius
+        Accessible.role: Accessible.Button
+        Accessible.name: cell.classroomName
+        Accessible.description: cell.building
+        Accessible.onPressAction: cell.opened()
 
         MouseArea {
             anchors.fill: parent
@@ -146,6 +150,9 @@ Item {
             height: Common.pixelHeight(35)
             visible: cell.canEdit
             cursorShape: Qt.PointingHandCursor
+            Accessible.role: Accessible.ButtonMenu
+            Accessible.name: qsTr("Menu of %1").arg(cell.classroomName)
+            Accessible.onPressAction: cell.menuRequested()
             onClicked: cell.menuRequested()
         }
     }

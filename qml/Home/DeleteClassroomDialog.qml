@@ -17,6 +17,7 @@ ConfirmDialog {
         visible = true
     }
 
+    title: qsTr("Delete %1?").arg(classroomName)
     objectName: "deleteDialog"
     anchors.centerIn: parent
     width: Common.pixelWidth(400)

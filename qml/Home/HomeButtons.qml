@@ -23,6 +23,7 @@ Column {
         HomeIconButton {
             id: addButton
             objectName: "addButton"
+            Accessible.name: qsTr("Add classroom")
             source: "qrc:///images/Floating.png"
             onClicked: buttons.addClicked()
         }
@@ -30,6 +31,7 @@ Column {
 
     HomeIconButton {
         objectName: "refreshButton"
+        Accessible.name: qsTr("Refresh")
         source: "qrc:///images/Refresh.png"
         onClicked: buttons.refreshClicked()
     }

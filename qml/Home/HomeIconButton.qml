@@ -7,6 +7,9 @@ Image {
 
     width: sourceSize.width * Common.pixelScale()
     height: sourceSize.height * Common.pixelScale()
+    // Named where it is used, after what it does.
+    Accessible.role: Accessible.Button
+    Accessible.onPressAction: clicked()
 
     MouseArea {
         anchors.fill: parent

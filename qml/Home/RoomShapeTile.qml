@@ -16,6 +16,11 @@ Rectangle {
     radius: Common.dialogRadius
     border.width: selected ? 2 : 0
     border.color: Common.cardBorderColor
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: caption.length > 0 ? caption : qsTr("No shape")
+    Accessible.checkable: true
+    Accessible.checked: selected
+    Accessible.onPressAction: picked()
 
     Column {
         anchors.centerIn: parent

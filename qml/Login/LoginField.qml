@@ -8,6 +8,7 @@ TextField {
     height: Common.pixelHeight(62)
     color: "black"
     selectByMouse: true
+    Accessible.name: placeholderText.trim()
     font.family: Common.gPrimaryFont
     font.pixelSize: Common.pixelFont(12)
     background: Rectangle {

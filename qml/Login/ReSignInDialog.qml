@@ -35,6 +35,7 @@ DialogFrame {
         cancelled()
     }
 
+    title: qsTr("Sign In Again")
     objectName: "reSignInDialog"
     visible: false
     implicitHeight: content.implicitHeight + content.y + 23

@@ -12,10 +12,12 @@ Item {
     Checkbox {
         id: checkbox
         objectName: "rememberCheckbox"
+        Accessible.name: rememberLabel.text
         anchors.verticalCenter: parent.verticalCenter
     }
 
     Text {
+        id: rememberLabel
         anchors.left: checkbox.right
         anchors.verticalCenter: parent.verticalCenter
         leftPadding: Common.pixelWidth(16)

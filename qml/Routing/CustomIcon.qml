@@ -28,6 +28,7 @@ Item {
 
     Accessible.role: Accessible.Button
     Accessible.name: labelText.length > 0 ? labelText : (iconType ? iconName : iconText)
+    Accessible.onPressAction: clicked()
 
     Rectangle {
         id: circle

@@ -11,6 +11,10 @@ Item {
 
     width: label.implicitWidth
     height: label.implicitHeight + Common.pixelHeight(8)
+    Accessible.role: Accessible.PageTab
+    Accessible.name: text
+    Accessible.selected: current
+    Accessible.onPressAction: clicked()
 
     Text {
         id: label

@@ -49,6 +49,7 @@ Column {
         ScrollBar.vertical: ScrollBar {
             id: scrollBar
             policy: ScrollBar.AlwaysOn
+            Accessible.name: qsTr("Scroll icons")
         }
 
         delegate: Item {

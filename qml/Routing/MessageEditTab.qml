@@ -58,6 +58,9 @@ Column {
                 fillMode: Image.PreserveAspectFit
                 visible: modelData.canBeDeleted
                 source: "qrc:///images/DeleteIcon.png"
+                Accessible.role: Accessible.Button
+                Accessible.name: qsTr("Delete %1").arg(modelData.message)
+                Accessible.onPressAction: tab.removeClicked(modelData.messageId)
 
                 MouseArea {
                     anchors.fill: parent

@@ -46,6 +46,7 @@ DialogFrame {
         closeDialog()
     }
 
+    title: qsTr("Custom Messages")
     objectName: "messageDialog"
     visible: false
     Keys.onReturnPressed: confirmOrClose()

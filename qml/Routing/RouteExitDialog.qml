@@ -49,6 +49,7 @@ DialogFrame {
         cancelled()
     }
 
+    title: qsTr("Exit room?")
     objectName: "exitDialog"
     visible: false
     width: Common.windowWidth * 0.39

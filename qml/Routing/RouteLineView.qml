@@ -74,6 +74,13 @@ Item {
         color: route.lineColor
         center: Qt.point((route.sourcePoint.x + route.sinkPoint.x) / 2, (route.sourcePoint.y + route.sinkPoint.y) / 2)
 
+        Accessible.role: Accessible.Button
+        Accessible.name: route.routeLine && route.routeLine.source && route.routeLine.sink
+                         ? qsTr("Remove route from %1 to %2").arg(route.routeLine.source.displayName)
+                                                             .arg(route.routeLine.sink.displayName)
+                         : qsTr("Remove route")
+        Accessible.onPressAction: route.removeRequested()
+
         MouseArea {
             anchors.fill: parent
             cursorShape: Qt.PointingHandCursor

@@ -37,6 +37,7 @@ DialogFrame {
 
     readonly property var fields: [field0, field1, field2, field3]
 
+    title: qsTr("Enter a Screen Key")
     objectName: "screenKeyDialog"
     visible: false
     Keys.onReturnPressed: confirm()
@@ -71,10 +72,10 @@ DialogFrame {
         spacing: 0
 
         Item { width: cells.cellWidth * 2; height: 1 }
-        ScreenKeyField { id: field0; objectName: "screenKeyField0"; width: cells.cellWidth; onFilled: dialog.focusAfter(0) }
-        ScreenKeyField { id: field1; objectName: "screenKeyField1"; width: cells.cellWidth; onFilled: dialog.focusAfter(1) }
-        ScreenKeyField { id: field2; objectName: "screenKeyField2"; width: cells.cellWidth; onFilled: dialog.focusAfter(2) }
-        ScreenKeyField { id: field3; objectName: "screenKeyField3"; width: cells.cellWidth; onFilled: dialog.focusAfter(3) }
+        ScreenKeyField { id: field0; objectName: "screenKeyField0"; position: 1; width: cells.cellWidth; onFilled: dialog.focusAfter(0) }
+        ScreenKeyField { id: field1; objectName: "screenKeyField1"; position: 2; width: cells.cellWidth; onFilled: dialog.focusAfter(1) }
+        ScreenKeyField { id: field2; objectName: "screenKeyField2"; position: 3; width: cells.cellWidth; onFilled: dialog.focusAfter(2) }
+        ScreenKeyField { id: field3; objectName: "screenKeyField3"; position: 4; width: cells.cellWidth; onFilled: dialog.focusAfter(3) }
     }
 
     Row {

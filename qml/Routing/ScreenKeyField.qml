@@ -6,6 +6,8 @@ Item {
     id: cell
 
     property alias text: input.text
+    // Which character of the key the cell holds, from 1.
+    property int position
     readonly property bool editing: input.activeFocus
     signal filled
 
@@ -33,6 +35,8 @@ Item {
             font.capitalization: Font.AllUppercase
             font.pixelSize: Common.pixelFont(24)
             activeFocusOnTab: true
+            Accessible.role: Accessible.EditableText
+            Accessible.name: qsTr("Screen key character %1").arg(cell.position)
             onActiveFocusChanged: if (activeFocus) clear()
             onTextEdited: if (text.length === 1) cell.filled()
         }

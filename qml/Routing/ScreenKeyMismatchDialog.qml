@@ -6,6 +6,7 @@ import "../Components"
 ConfirmDialog {
     property string classroomName
 
+    title: qsTr("Screen key does not match")
     width: Common.pixelWidth(400)
     height: Common.pixelHeight(375)
     iconSource: "qrc:///images/SaveCreateDialogIcon.png"

@@ -129,5 +129,8 @@ Item {
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
         onClicked: viewer.hide()
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("Close live view")
+        Accessible.onPressAction: viewer.hide()
     }
 }

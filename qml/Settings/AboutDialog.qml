@@ -35,6 +35,7 @@ DialogFrame {
         visible = false
     }
 
+    title: qsTr("About Trellion")
     visible: false
     focus: visible
     Keys.onReturnPressed: close()
@@ -69,6 +70,7 @@ DialogFrame {
 
         ScrollBar.vertical: ScrollBar {
             policy: notices.contentHeight > notices.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            Accessible.name: qsTr("Scroll notices")
         }
 
         Column {

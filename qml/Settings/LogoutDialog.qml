@@ -32,6 +32,7 @@ DialogFrame {
         cancelled()
     }
 
+    title: qsTr("Logout")
     visible: false
     implicitHeight: content.implicitHeight + content.y + 23
 

@@ -29,6 +29,7 @@ SettingsBox {
         anchors.verticalCenter: parent.verticalCenter
         enabled: !box.locked
         checked: box.checked
+        Accessible.name: box.text
         trackWidth: 9 * box.style.mm
         trackHeight: 5.5 * box.style.mm
         knobSize: 4.75 * box.style.mm

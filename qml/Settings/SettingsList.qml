@@ -18,6 +18,7 @@ Flickable {
     ScrollBar.vertical: ScrollBar {
         id: scrollBar
         policy: list.contentHeight > list.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        Accessible.name: qsTr("Scroll settings")
     }
 
     Column {

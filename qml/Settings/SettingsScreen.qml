@@ -65,6 +65,9 @@ Item {
                 height: width
                 rotation: 45
                 source: "qrc:///images/Floating.png"
+                Accessible.role: Accessible.Button
+                Accessible.name: qsTr("Close settings")
+                Accessible.onPressAction: screen.closed()
 
                 MouseArea {
                     anchors.fill: parent

@@ -15,6 +15,11 @@ SettingsBox {
     verticalPadding: 2 * style.mm
     contentWidth: content.implicitWidth
     contentHeight: content.implicitHeight
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: checked
+    Accessible.onPressAction: if (!locked) chosen()
 
     Column {
         id: content

@@ -18,6 +18,7 @@ TRELLION_PACKAGES=(
 TRELLION_TEST_PACKAGES=(
     qml-module-qttest nginx-light
     xvfb xauth libgl1-mesa-dri
+    dbus-daemon dbus-bin at-spi2-core
 )
 
 # Building the Debian packages and checking them.

@@ -1,3 +1,4 @@
+#include "AccessibilityCheck.h"
 #include "AppFixture.h"
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
@@ -167,6 +168,7 @@ private slots:
             ui->waitForText("If you have a Primary Display in your space", WindowDriver::Match::Contains));
         QVERIFY(!Globals::getInstance().settings()->isFirstCreate());
         QVERIFY(ui->saveScreenshot("editor-first-use-guide"));
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemWithText("NEXT")));
         QVERIFY(ui->waitForText("Add furniture elements to your room", WindowDriver::Match::Contains));
         QVERIFY(ui->click(ui->itemWithText("NEXT")));
@@ -315,6 +317,7 @@ private slots:
         ui->typeText(primaryAddress);
         QVERIFY(ui->click(ui->itemNamed("audioSwitch")));
         QVERIFY(ui->saveScreenshot("editor-primary-dialog"));
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemNamed("primarySave")));
         QVERIFY(ui->waitUntilTextGone("Lumaret Pod.", WindowDriver::Match::Contains));
         QCOMPARE(display->displayAddress(), primaryAddress);
@@ -431,6 +434,7 @@ private slots:
         QVERIFY(leaveDialogShown());
         QVERIFY(ui->itemWithText("Are you sure you want to leave?", WindowDriver::Match::Contains));
         QVERIFY(ui->saveScreenshot("editor-leave-dialog"));
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemWithText("CANCEL")));
         QTRY_VERIFY(!ui->itemNamed("leaveDialog"));
         QVERIFY(ui->itemNamed("exitButton") && !teamNamed("Team 8"));
@@ -470,6 +474,7 @@ private slots:
         QVERIFY(ui->resize(QSize(2048, 768)));
         QVERIFY(ui->saveScreenshot("editor-wide"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
 
         const qreal centred = (2048 - 1024) / 2;
         QVERIFY(near(view->x(), centred + first->displayX()));
@@ -487,6 +492,7 @@ private slots:
         QVERIFY(ui->waitForText("Edit team block"));
         QVERIFY(ui->saveScreenshot("editor-team-dialog-wide"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemNamed("teamNameInput")));
         ui->pressKey(Qt::Key_A, Qt::ControlModifier);
         ui->typeText("Renamed");

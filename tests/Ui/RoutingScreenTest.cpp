@@ -1,3 +1,4 @@
+#include "AccessibilityCheck.h"
 #include "AppFixture.h"
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
@@ -186,7 +187,7 @@ class RoutingScreenTest : public QObject {
     bool showWide(const QString& screenshot)
     {
         return ui->resize(wideSize) && ui->saveScreenshot(screenshot + "-wide") && ui->resize(normalSize)
-            && ui->isLayoutReadable();
+            && ui->isLayoutReadable() && AccessibilityCheck::everyControlAnnounced(ui->window());
     }
 
     // Requests to `server` with `method` whose path is `path`, or starts with it when `prefix`.
@@ -291,6 +292,7 @@ class RoutingScreenTest : public QObject {
 private slots:
     void initTestCase()
     {
+        AccessibilityCheck::recordAlerts();
         QVERIFY2(app.start(), qPrintable(app.errorString()));
         state = Globals::getInstance().stateManager();
         ui = std::make_unique<WindowDriver>();
@@ -313,6 +315,7 @@ private slots:
         QVERIFY(ui->waitForText(
             "Show one display's content on another display.", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->saveScreenshot("routing-first-use"));
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemWithText("SKIP")));
         QVERIFY(ui->waitUntilTextGone("SKIP"));
         QVERIFY(!Globals::getInstance().settings()->isFirstRoute());
@@ -328,8 +331,12 @@ private slots:
     void dragRoutesOneBlockToAnother()
     {
         const int sourcePod = podOf(0);
+        QCOMPARE(AccessibilityCheck::nameOf(blockView(1)), QString("Team 2"));
         QVERIFY(dragBetweenBlocks(0, 1, "routing-drag"));
         QTRY_COMPARE(routeLines().size(), 1);
+        // A screen reader hears the route on both blocks.
+        QCOMPARE(AccessibilityCheck::nameOf(blockView(1)), QString("Team 2, display, receives Team 1"));
+        QCOMPARE(AccessibilityCheck::nameOf(blockView(0)), QString("Team 1, sends to Team 2"));
         QTRY_COMPARE_WITH_TIMEOUT(connectionsOf(sourcePod).size(), 1, answerTimeoutMs);
         const QJsonObject connection = connectionsOf(sourcePod).first().toObject();
         QCOMPARE(connection["sink"].toString(), app.simulator.podAddress(podOf(1)));
@@ -344,6 +351,7 @@ private slots:
         // Team 2 already receives a route: a second one into it is refused, and the user told why.
         QVERIFY(dragBetweenBlocks(2, 1));
         QVERIFY(ui->waitForText("Team 2 already shows Team 1", WindowDriver::Match::Contains));
+        QVERIFY(AccessibilityCheck::alerts().join('\n').contains("Team 2 already shows Team 1"));
         QCOMPARE(routeLines().size(), 1);
         QVERIFY(connectionsOf(podOf(2)).isEmpty());
         // A drop beside every block creates nothing either.
@@ -351,6 +359,7 @@ private slots:
         QCOMPARE(routeLines().size(), 1);
         QVERIFY(ui->saveScreenshot("routing-route"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
     }
 
     // The plan grows by one factor, clear of the room's title and of the menu, whatever the room's shape;
@@ -381,6 +390,7 @@ private slots:
         const QStringList sinks = sinksOf(pod);
         QVERIFY(!sinks.contains(app.simulator.podAddress(podOf(1))));
         QVERIFY(!sinks.contains(app.simulator.podAddress(pod)));
+        QCOMPARE(AccessibilityCheck::nameOf(blockView(-1)), QString("Primary Display, shows Team 3"));
         QVERIFY(ui->saveScreenshot("routing-block-to-all"));
         QVERIFY(showWide("routing-block-to-all"));
 
@@ -593,6 +603,7 @@ private slots:
             "Team 2's display is not answering", WindowDriver::Match::Contains, 3 * droppedOutMs));
         QVERIFY(ui->itemWithText("(Disconnected)"));
         QVERIFY(!blockView(1)->property("isConnected").toBool());
+        QCOMPARE(AccessibilityCheck::nameOf(blockView(1)), QString("Team 2, disconnected"));
         QVERIFY(ui->saveScreenshot("routing-disconnected"));
 
         QVERIFY(ui->waitForText("Team 2's display is back", WindowDriver::Match::Contains, 3 * droppedOutMs));

@@ -1,3 +1,4 @@
+#include "AccessibilityCheck.h"
 #include "AppFixture.h"
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
@@ -72,6 +73,12 @@ class SessionRecoveryTest : public QObject {
             answerTimeoutMs);
     }
 
+    // Saves the window and checks what a screen reader finds.
+    bool screenAnnounced(const QString& name)
+    {
+        return ui->saveScreenshot(name) && AccessibilityCheck::everyControlAnnounced(ui->window());
+    }
+
     bool requestClose() { return !ui->window()->close() && ui->window()->isVisible(); }
 
     // The close dialog's answer `button`: "confirmButton" saves, "alternativeButton" does not.
@@ -134,7 +141,7 @@ private slots:
         QVERIFY(ui->click(ui->itemNamed("saveButton")));
         QVERIFY(ui->waitForNamed("reSignInDialog", answerTimeoutMs));
         QVERIFY(ui->itemWithText(AppFixture::editorEmail, WindowDriver::Match::Contains));
-        QVERIFY(ui->saveScreenshot("sign-in-again"));
+        QVERIFY(screenAnnounced("sign-in-again"));
         ui->typeText("wrong"); // the field has the focus
         ui->pressKey(Qt::Key_Return);
         QVERIFY(
@@ -172,7 +179,7 @@ private slots:
         renameFirstTeam("Closing Team");
         QVERIFY(requestClose());
         QVERIFY(ui->waitForNamed("closeDialog"));
-        QVERIFY(ui->saveScreenshot("close-unsaved"));
+        QVERIFY(screenAnnounced("close-unsaved"));
         ui->pressKey(Qt::Key_Escape);
         QVERIFY(ui->waitUntilTextGone("DON'T SAVE"));
 
@@ -196,7 +203,7 @@ private slots:
         QVERIFY(ui->waitForText(
             "There was a problem logging in.", WindowDriver::Match::Contains, answerTimeoutMs));
         QVERIFY(!ui->itemWithText("Invalid password"));
-        QVERIFY(ui->saveScreenshot("logout-network-problem"));
+        QVERIFY(screenAnnounced("logout-network-problem"));
         QVERIFY(ui->window()->isVisible());
         QVERIFY(ui->click(ui->itemNamed("logoutCancelButton")));
     }

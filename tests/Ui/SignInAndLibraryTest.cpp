@@ -1,3 +1,4 @@
+#include "AccessibilityCheck.h"
 #include "AppFixture.h"
 #include "ClassroomLayoutManager.h"
 #include "Globals.h"
@@ -138,6 +139,7 @@ private slots:
         QVERIFY(ui->waitForText("Sign In"));
         QVERIFY(ui->saveScreenshot("login"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
 
         form = std::make_unique<SignInForm>(*ui);
         QVERIFY(form->findFields());
@@ -184,6 +186,7 @@ private slots:
         QCOMPARE(ui->imagesWithSource("ThreeDotMenu.svg").size(), 3); // the editor may change every room
         QVERIFY(ui->saveScreenshot("home"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
     }
 
     void createRoomThroughTheForm()
@@ -195,6 +198,7 @@ private slots:
         QVERIFY(ui->itemWithText("Choose the room shape that best represents your room."));
         QVERIFY(ui->saveScreenshot("room-settings-new"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
 
         // An empty form is refused with the name field marked; a name at the limit says so.
         QVERIFY(ui->click(ui->itemWithText("SAVE")));
@@ -242,6 +246,7 @@ private slots:
         QVERIFY(ui->itemWithText("Edit") && ui->itemWithText("Delete"));
         QVERIFY(ui->saveScreenshot("classroom-menu"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemWithText("Duplicate")));
         QVERIFY(ui->waitForText("Copy of Studio 4", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(ui->waitUntilTextGone("Duplicate"));
@@ -260,6 +265,7 @@ private slots:
         QVERIFY(ui->itemWithText("delete Copy of Studio 4?", WindowDriver::Match::Contains));
         QVERIFY(ui->saveScreenshot("delete-dialog"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemWithText("CONFIRM")));
         QVERIFY(ui->waitUntilTextGone("Copy of Studio 4", WindowDriver::Match::Exact, answerTimeoutMs));
         QVERIFY(QTest::qWaitFor([&] { return app.storedRooms().size() == roomsBefore; }, answerTimeoutMs));
@@ -275,12 +281,14 @@ private slots:
         QVERIFY(ui->itemWithText("Primary Display Sharing Mode"));
         QVERIFY(ui->saveScreenshot("settings"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(closeSettings());
 
         QVERIFY(chooseFromUserMenu("About"));
         QVERIFY(ui->waitForText("Trellion " + state->appVersion()));
         QVERIFY(ui->saveScreenshot("about"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         QVERIFY(ui->click(ui->itemWithText("OK")));
         QVERIFY(ui->waitUntilTextGone("Trellion " + state->appVersion()));
         QVERIFY(homeShown());
@@ -312,6 +320,7 @@ private slots:
         QVERIFY(ui->waitForText("Enter your password to continue."));
         QVERIFY(ui->saveScreenshot("logout-dialog"));
         QVERIFY(ui->isLayoutReadable());
+        QVERIFY(AccessibilityCheck::everyControlAnnounced(ui->window()));
         ui->typeText("not-the-password");
         ui->pressKey(Qt::Key_Return);
         QVERIFY(ui->waitForText("Invalid password", WindowDriver::Match::Exact, answerTimeoutMs));

@@ -190,6 +190,40 @@ private slots:
         QCOMPARE(outgoing.size(), 1);
     }
 
+    // What a screen reader says of a block follows its routes and its pod.
+    void accessibleNameFollowsRoutesAndConnection()
+    {
+        Pod pod;
+        QObject session;
+        TeamBlock team1(0), team2(1), team3(2), team4(3);
+        ClassroomPrimaryDisplay primary;
+        int number = 1;
+        for (TeamBlock* team : { &team1, &team2, &team3, &team4 })
+            team->setDisplayName(QString("Team %1").arg(number++));
+        QCOMPARE(team2.accessibleName(), QString("Team 2, disconnected"));
+        for (RoutableBlock* block :
+            std::initializer_list<RoutableBlock*> { &team1, &team2, &team3, &team4, &primary })
+            open(*block, pod);
+        QCOMPARE(team2.accessibleName(), QString("Team 2"));
+
+        QSignalSpy renamed(&team2, &RoutableBlock::accessibleNameChanged);
+        route(team1, team4, &session);
+        route(team1, team2, &session);
+        route(team3, primary, &session);
+        QCOMPARE(renamed.size(), 1);
+        QCOMPARE(team2.accessibleName(), QString("Team 2, display, receives Team 1"));
+        QCOMPARE(team1.accessibleName(), QString("Team 1, sends to Team 2 and Team 4"));
+        QCOMPARE(team3.accessibleName(), QString("Team 3, sends to Primary Display"));
+        QCOMPARE(primary.accessibleName(), QString("Primary Display, shows Team 3"));
+        route(team1, primary, &session);
+        QCOMPARE(team1.accessibleName(), QString("Team 1, sends to Primary Display, Team 2 and Team 4"));
+        QCOMPARE(primary.accessibleName(), QString("Primary Display, shows Team 1 and Team 3"));
+
+        QVERIFY(team2.dropOut());
+        QCOMPARE(renamed.size(), 2);
+        QCOMPARE(team2.accessibleName(), QString("Team 2, disconnected"));
+    }
+
     void withoutSessionTeamBlocksSendNothing()
     {
         Pod pod;
