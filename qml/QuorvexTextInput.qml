@@ -18,7 +18,7 @@ Column {
     property int limitCharacters: 255
     property string problem
     readonly property string notice: problem.length > 0 ? problem
-        : field.text.length >= field.maximumLength ? "At most " + field.maximumLength + " characters" : ""
+        : field.text.length >= field.maximumLength ? qsTr("At most %n characters", "", field.maximumLength) : ""
     property alias echoMode: field.echoMode
     signal accepted
 

@@ -5,10 +5,10 @@ function validationError(email, password) {
     var missingEmail = email.length === 0
     var missingPassword = password.length === 0
     if (missingEmail && missingPassword)
-        return "Enter " + "Email" + " and Password"
+        return qsTr("Enter Email and Password")
     if (missingEmail)
-        return "Enter " + "Email"
+        return qsTr("Enter Email")
     if (missingPassword)
-        return "Enter " + "Password"
+        return qsTr("Enter Password")
     return ""
 }

@@ -6,7 +6,7 @@ import "../Common/Placement.js" as Placement
 DialogFrame {
     id: menu
 
-    property var rows: ["Edit", "Duplicate", "Delete"]
+    property var rows: [QT_TR_NOOP("Edit"), QT_TR_NOOP("Duplicate"), QT_TR_NOOP("Delete")]
     property var inertRows: []
     signal rowClicked(string row)
 
@@ -34,7 +34,7 @@ DialogFrame {
 
                 Text {
                     anchors.centerIn: parent
-                    text: modelData
+                    text: qsTranslate("ActionMenu", modelData)
                     color: parent.inert ? Common.inertColor : Common.textColor
                     font.family: Common.gPrimaryFont
                     font.bold: true

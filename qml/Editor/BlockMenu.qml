@@ -18,7 +18,7 @@ ActionMenu {
     objectName: "blockMenu"
     width: Common.pixelWidth(97)
     height: Common.pixelHeight(126)
-    inertRows: block && block.isPrimaryBlock() ? ["Duplicate"] : []
+    inertRows: block && block.isPrimaryBlock() ? [QT_TRANSLATE_NOOP("ActionMenu", "Duplicate")] : []
 
     onRowClicked: {
         var isPrimary = block.isPrimaryBlock()

@@ -21,7 +21,8 @@ ActionMenu {
     }
 
     objectName: "classroomMenu"
-    rows: ["Edit", "Duplicate", "Check displays", "Delete"]
+    rows: [QT_TRANSLATE_NOOP("ActionMenu", "Edit"), QT_TRANSLATE_NOOP("ActionMenu", "Duplicate"),
+        QT_TRANSLATE_NOOP("ActionMenu", "Check displays"), QT_TRANSLATE_NOOP("ActionMenu", "Delete")]
     width: Common.pixelWidth(130)
     height: Common.pixelHeight(168)
 

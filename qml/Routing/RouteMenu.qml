@@ -49,7 +49,7 @@ Rectangle {
         anchors.bottomMargin: Common.pixelHeight(10)
 
         RouteMenuItem {
-            caption: "Add New"
+            caption: qsTr("Add New")
             iconName: "AddNew"
             onClicked: menu.addNewClicked()
         }
@@ -73,7 +73,7 @@ Rectangle {
         }
 
         RouteMenuItem {
-            caption: "Reset"
+            caption: qsTr("Reset")
             iconName: "Reset"
             onClicked: {
                 console.log("EVENT: Reset")
@@ -83,14 +83,14 @@ Rectangle {
         }
 
         RouteMenuItem {
-            caption: "Primary to All"
+            caption: qsTr("Primary to All")
             iconName: "PrimarytoAll"
             enabled: menu.hasPrimaryDisplay
             onClicked: menu.routingSession.routePrimaryToAll()
         }
 
         RouteMenuItem {
-            caption: "Banners"
+            caption: qsTr("Banners")
             iconName: menu.bannersShown ? "BannersShow" : "BannersHide"
             onClicked: {
                 menu.routingSession.toggleRoutingBanners()
@@ -99,7 +99,7 @@ Rectangle {
         }
 
         RouteMenuItem {
-            caption: "Exit"
+            caption: qsTr("Exit")
             iconName: "Exit"
             onClicked: menu.exitClicked()
         }
