@@ -15,11 +15,12 @@ function escapeMarkup(text) {
 }
 
 function deleteQuestion(name) {
-    return qsTr("Are you sure you want to <br>delete <b>%1</b>?").arg(escapeMarkup(cutName(name, deleteNameLimit)))
+    return qsTranslate("HomeLogic", "Are you sure you want to <br>delete <b>%1</b>?")
+        .arg(escapeMarkup(cutName(name, deleteNameLimit)))
 }
 
 function roomNumberText(number) {
-    return number.length > 0 ? qsTr("ROOM # %1").arg(number) : ""
+    return number.length > 0 ? qsTranslate("HomeLogic", "ROOM # %1").arg(number) : ""
 }
 
 // "none" is drawn as a box instead of a picture, and has no picture file.

@@ -5,10 +5,10 @@ function validationError(email, password) {
     var missingEmail = email.length === 0
     var missingPassword = password.length === 0
     if (missingEmail && missingPassword)
-        return qsTr("Enter Email and Password")
+        return qsTranslate("LoginLogic", "Enter Email and Password")
     if (missingEmail)
-        return qsTr("Enter Email")
+        return qsTranslate("LoginLogic", "Enter Email")
     if (missingPassword)
-        return qsTr("Enter Password")
+        return qsTranslate("LoginLogic", "Enter Password")
     return ""
 }
