@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int primaryIndex = -1;
-const QString eyesUpFront = QStringLiteral("Eyes Up Front");
 
 NetworkManager* network()
 {
@@ -288,7 +287,7 @@ void RoutingSession::showOverlay(const QString& overlayMessage, bool fromReset)
         return;
     if (overlayMessage.isEmpty())
         statistics()->hideOverlay();
-    else if (overlayMessage == eyesUpFront)
+    else if (overlayMessage == OverlayMessageManager::builtInText())
         statistics()->eyesUpFront();
     else
         statistics()->showCustom();

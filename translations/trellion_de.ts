@@ -477,6 +477,13 @@ Bitte versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
+    <name>OverlayMessageManager</name>
+    <message>
+        <source>Eyes Up Front</source>
+        <translation>Augen nach vorne</translation>
+    </message>
+</context>
+<context>
     <name>PasswordField</name>
     <message>
         <source>Password</source>

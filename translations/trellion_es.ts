@@ -477,6 +477,13 @@ Inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>OverlayMessageManager</name>
+    <message>
+        <source>Eyes Up Front</source>
+        <translation>Mirada al frente</translation>
+    </message>
+</context>
+<context>
     <name>PasswordField</name>
     <message>
         <source>Password</source>
