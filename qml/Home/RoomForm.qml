@@ -60,7 +60,7 @@ Rectangle {
             QuorvexTextInput {
                 id: numberInput
                 objectName: "roomNumberInput"
-                width: Common.pixelWidth(125)
+                width: Math.max(Common.pixelWidth(125), hintWidth)
                 labelText: ""
                 exampleText: qsTr("Enter Room #")
                 showCheckMark: false
