@@ -273,7 +273,7 @@ sodass sie in etwa der Aufteilung des Raums entsprechen.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
 </context>
 <context>
@@ -344,7 +344,7 @@ Bitte versuchen Sie es erneut.</translation>
     <name>LeaveDialog</name>
     <message>
         <source>Are you sure you want to leave?&lt;br&gt;&lt;b&gt;Your changes won&apos;t be saved.&lt;/b&gt;</source>
-        <translation>Möchten Sie den Editor wirklich verlassen?&lt;br&gt;&lt;b&gt;Ihre Änderungen werden nicht gespeichert.&lt;/b&gt;</translation>
+        <translation>Editor wirklich verlassen?&lt;br&gt;&lt;b&gt;Ihre Änderungen werden nicht gespeichert.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>EXIT</source>
@@ -480,7 +480,7 @@ Bitte versuchen Sie es erneut.</translation>
     <name>OverlayMessageManager</name>
     <message>
         <source>Eyes Up Front</source>
-        <translation>Augen nach vorne</translation>
+        <translation>Blick nach vorn</translation>
     </message>
 </context>
 <context>
