@@ -8,6 +8,11 @@ DialogFrame {
 
     property var rows: [QT_TR_NOOP("Edit"), QT_TR_NOOP("Duplicate"), QT_TR_NOOP("Delete")]
     property var inertRows: []
+    // The width its longest row needs, in whichever language the rows come: a menu is at least this
+    // wide.
+    readonly property real rowsWidth: Math.max.apply(null, rows.map(function (row) {
+        return rowFont.advanceWidth(qsTranslate("ActionMenu", row))
+    })) + Common.pixelWidth(24)
     signal rowClicked(string row)
 
     function openAt(px, py) {
@@ -20,6 +25,13 @@ DialogFrame {
     visible: false
     focus: visible
     Keys.onEscapePressed: close()
+
+    FontMetrics {
+        id: rowFont
+        font.family: Common.gPrimaryFont
+        font.bold: true
+        font.pixelSize: Common.pixelFont(14)
+    }
 
     Column {
         anchors.fill: parent
@@ -36,9 +48,7 @@ DialogFrame {
                     anchors.centerIn: parent
                     text: qsTranslate("ActionMenu", modelData)
                     color: parent.inert ? Common.inertColor : Common.textColor
-                    font.family: Common.gPrimaryFont
-                    font.bold: true
-                    font.pixelSize: Common.pixelFont(14)
+                    font: rowFont.font
                 }
 
                 Rectangle {

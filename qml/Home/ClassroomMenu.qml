@@ -23,7 +23,7 @@ ActionMenu {
     objectName: "classroomMenu"
     rows: [QT_TRANSLATE_NOOP("ActionMenu", "Edit"), QT_TRANSLATE_NOOP("ActionMenu", "Duplicate"),
         QT_TRANSLATE_NOOP("ActionMenu", "Check displays"), QT_TRANSLATE_NOOP("ActionMenu", "Delete")]
-    width: Common.pixelWidth(130)
+    width: Math.max(Common.pixelWidth(130), rowsWidth)
     height: Common.pixelHeight(168)
 
     onRowClicked: {
