@@ -59,7 +59,7 @@ class TranslationsTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(!catalogueFolder().entryList({ "trellion_*.ts" }).isEmpty()); }
 
-    void catalogues_data()
+    void cataloguesAreComplete_data()
     {
         QTest::addColumn<QString>("name");
         for (const QString& name : catalogueFolder().entryList({ "trellion_*.ts" }))
@@ -67,7 +67,7 @@ private slots:
     }
 
     // Every text translated, each plural form too, keeping the place markers of its source.
-    void catalogues()
+    void cataloguesAreComplete()
     {
         QFETCH(QString, name);
         const Catalogue catalogue(catalogueFolder().filePath(name));
@@ -88,7 +88,7 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
-    void cataloguesMatchTheSources_data() { catalogues_data(); }
+    void cataloguesMatchTheSources_data() { cataloguesAreComplete_data(); }
 
     // lupdate, run over the sources as scripts/update-translations.sh runs it, on a copy of the
     // catalogue, finds exactly the texts it holds: none new, none gone.
