@@ -112,7 +112,7 @@ void ClassroomLayoutManager::duplicateClassroom(const QString& classroomId)
     }
     QJsonObject document = source->toJson();
     document.remove("id");
-    document.insert("name", QString("Copy of %0").arg(source->classroomName()));
+    document.insert("name", tr("Copy of %1").arg(source->classroomName()));
     postClassroom(document, Origin::Duplicated);
 }
 

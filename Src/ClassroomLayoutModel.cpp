@@ -145,7 +145,7 @@ void ClassroomLayoutModel::duplicateTeamBlock(int originalBlockIndex)
     TeamBlock* duplicate
         = m_teamBlocks[addTeamBlock(original->displayX(), original->displayY(), original->displayIcon())];
     duplicate->copy(original, false);
-    duplicate->setDisplayName("Copy of " + original->displayName());
+    duplicate->setDisplayName(tr("Copy of %1").arg(original->displayName()));
     duplicate->setDisplayX(original->displayX() + 50.0);
     duplicate->setDisplayY(original->displayY() + 50.0);
 }

@@ -9,7 +9,7 @@ ClassroomPrimaryDisplay::ClassroomPrimaryDisplay(QObject* parent)
     : RoutableBlock(-1, parent)
 {
     m_displayColor = "#FE4062";
-    m_displayName = "Primary Display";
+    m_displayName = tr("Primary Display");
     m_displayIcon = "PrimaryFlatScreen";
 }
 

@@ -21,6 +21,10 @@ const Setting settings[] = {
         &Deployment::authClaim, false },
     { "analytics-url", "TRELLION_ANALYTICS_URL", "Analytics track URL, ending in /track/?data=.",
         &Deployment::analyticsUrl, true },
+    { "lang", "TRELLION_LANG",
+        "Language of the interface, such as de or es; en for English. "
+        "The system's language when unset.",
+        &Deployment::language, false },
 };
 
 } // namespace

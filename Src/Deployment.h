@@ -5,14 +5,16 @@
 
 class QCommandLineParser;
 
-// Where this build talks to: compiled defaults, then the environment, then the
-// command line. An empty URL means "not configured": nothing is sent there.
+// Where this build talks to, and in which language: compiled defaults, then the environment,
+// then the command line. An empty URL means "not configured": nothing is sent there.
 struct Deployment {
     QString authUrl;
     QString backendUrl;
     QString authClaim;
     QString analyticsUrl;
     QString analyticsToken;
+    // The interface's language ("de", "en"); empty for the system's.
+    QString language;
 
     // Addresses refused as insecure, each left unset: the setting's line naming it and why,
     // by its environment variable.

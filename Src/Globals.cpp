@@ -9,6 +9,7 @@
 #include "SessionStatistics.h"
 #include "Settings/Settings.h"
 #include "StateManager.h"
+#include "Translations.h"
 
 #include <QGuiApplication>
 
@@ -37,6 +38,8 @@ void Globals::initialize()
     LOG_INFO("Trellion Version: {}", QCoreApplication::applicationVersion());
     for (const QString& refusal : Deployment::current().refusals)
         LOG_ERROR("{}", refusal);
+    // Before any manager makes a text the user sees.
+    Translations::install(Deployment::current().language);
 
     m_mixpanelManager = new MixpanelManager();
     m_networkManager = new NetworkManager();

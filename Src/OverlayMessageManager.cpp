@@ -27,7 +27,7 @@ OverlayMessageManager::OverlayMessageManager(QObject* parent)
     : QObject(parent)
     , builtInMessage(new OverlayMessage(this))
 {
-    builtInMessage->setMessage("Eyes Up Front");
+    builtInMessage->setMessage(builtInText());
     builtInMessage->setIconName("EyesFront");
     builtInMessage->setIconType(true);
 }

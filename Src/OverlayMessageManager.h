@@ -15,6 +15,9 @@ public:
 
     explicit OverlayMessageManager(QObject* parent = nullptr);
 
+    // The built-in message, in the interface's language.
+    static QString builtInText() { return tr("Eyes Up Front"); }
+
     Q_INVOKABLE void retrieveMessagesFromOrbeth();
     Q_INVOKABLE void saveMessages();
     Q_INVOKABLE void addMessage(

@@ -49,19 +49,19 @@ QString PodAddressCheck::formatProblem(const QString& address)
     if (address.isEmpty())
         return {};
     if (address.contains(QLatin1String("://")))
-        return QStringLiteral("Leave out the http:// — the address alone, such as 10.0.4.21");
+        return tr("Leave out the http:// — the address alone, such as 10.0.4.21");
     if (address.contains(QRegularExpression(R"(\s)")))
-        return QStringLiteral("A pod address has no spaces");
+        return tr("A pod address has no spaces");
     if (address.contains('/'))
-        return QStringLiteral("Leave out the path — the address alone, such as 10.0.4.21");
+        return tr("Leave out the path — the address alone, such as 10.0.4.21");
     static const QRegularExpression hostAndPort(R"(^(\[[^\]]*\]|[^:\[\]]+)(:(\d{1,5}))?$)");
     const QRegularExpressionMatch match = hostAndPort.match(address);
     const QString host = match.captured(1);
     if (!match.hasMatch() || !(isHostName(host) || isIpv4(host) || isBracketedIpv6(host)))
-        return QStringLiteral("Not a host name or IP address (an IPv6 address goes in brackets)");
+        return tr("Not a host name or IP address (an IPv6 address goes in brackets)");
     const QString port = match.captured(3);
     if (!port.isEmpty() && (port.toInt() < 1 || port.toInt() > 65535))
-        return QStringLiteral("The port must be from 1 to 65535");
+        return tr("The port must be from 1 to 65535");
     return {};
 }
 

@@ -84,7 +84,7 @@ void RouteLine::createConnection()
         return;
     const bool fullscreen = m_source->isPrimaryBlock() && fullscreenPrimaryPosts();
     HttpRequest* request = network->connectPods(m_source->displayAddress(), m_sink->displayAddress(),
-        "Shared from " + m_source->displayName(), "#FFFFFF", m_source->displayColor(), fullscreen,
+        tr("Shared from %1").arg(m_source->displayName()), "#FFFFFF", m_source->displayColor(), fullscreen,
         m_sink->isAudioSource());
     m_pendingConnect = request;
     // The line is the context: once it is gone, neither the reply nor a retry reaches it.

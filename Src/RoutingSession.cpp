@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int primaryIndex = -1;
-const QString eyesUpFront = QStringLiteral("Eyes Up Front");
 
 NetworkManager* network()
 {
@@ -182,7 +181,7 @@ void RoutingSession::explainRefusedRoute(int sinkIndex, int sourceIndex)
     RoutableBlock* shownSource = shown ? block(shown->sourceIndex()) : nullptr;
     if (!shownSource || shownSource == source)
         return;
-    emit notice(QString("%1 already shows %2").arg(sink->displayName(), shownSource->displayName()));
+    emit notice(tr("%1 already shows %2").arg(sink->displayName(), shownSource->displayName()));
 }
 
 bool RoutingSession::mayRouteFrom(int sourceIndex) const
@@ -354,7 +353,7 @@ void RoutingSession::showOverlay(const QString& overlayMessage, bool fromReset)
         return;
     if (overlayMessage.isEmpty())
         statistics()->hideOverlay();
-    else if (overlayMessage == eyesUpFront)
+    else if (overlayMessage == OverlayMessageManager::builtInText())
         statistics()->eyesUpFront();
     else
         statistics()->showCustom();
@@ -438,7 +437,7 @@ void RoutingSession::blockFellSilent(RoutableBlock* block)
     if (!layout || !block->dropOut())
         return;
     LOG_WARNING("Block [{}]: dropped out of the session", block->blockIndex());
-    emit notice(QString("%1's display is not answering").arg(block->displayName()));
+    emit notice(tr("%1's display is not answering").arg(block->displayName()));
 }
 
 void RoutingSession::blockAnswering(RoutableBlock* block)
@@ -464,7 +463,7 @@ void RoutingSession::restoreBlock(RoutableBlock* block, bool late)
         if (line && !line->isInterrupted())
             line->resend();
     }
-    emit notice(QString("%1's display is back").arg(block->displayName()));
+    emit notice(tr("%1's display is back").arg(block->displayName()));
 }
 
 void RoutingSession::routeGivenUp(const RouteLine* line)
@@ -473,6 +472,6 @@ void RoutingSession::routeGivenUp(const RouteLine* line)
     RoutableBlock* sink = block(line->sinkIndex());
     if (!source || !sink)
         return;
-    emit notice(QString("%1's display did not answer: %2 is not shown on %3")
+    emit notice(tr("%1's display did not answer: %2 is not shown on %3")
                     .arg(source->displayName(), source->displayName(), sink->displayName()));
 }

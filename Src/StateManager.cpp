@@ -11,10 +11,10 @@
 #include "Logger.h"
 #include "LookinImage.h"
 #include "NetworkManager.h"
-#include "PropertyHelpers.h"
-#include "RoutableBlock.h"
 #include "PodAddressCheck.h"
+#include "PropertyHelpers.h"
 #include "RoomDisplayCheck.h"
+#include "RoutableBlock.h"
 #include "RoutingRules.h"
 #include "RoutingSession.h"
 #include "SessionStatistics.h"
@@ -34,10 +34,16 @@
 
 namespace {
 
-const QString invalidPermissions
-    = QStringLiteral("Invalid Account Permissions, please contact your Trellion Admin.");
-const QString networkProblem
-    = QStringLiteral("There was a problem logging in.\nPlease check your network connection and try again.");
+QString invalidPermissions()
+{
+    return StateManager::tr("Invalid Account Permissions, please contact your Trellion Admin.");
+}
+
+QString networkProblem()
+{
+    return StateManager::tr(
+        "There was a problem logging in.\nPlease check your network connection and try again.");
+}
 
 // The service refuses a wrong password with 403; anything else means it could not be asked.
 bool passwordRefused(const HttpResponse& response)
@@ -47,9 +53,9 @@ bool passwordRefused(const HttpResponse& response)
 
 QString signInFailureReason(const HttpResponse& response)
 {
-    return passwordRefused(response)
-        ? "Invalid email or password.\nTo reset your password, please contact your Trellion Admin."
-        : networkProblem;
+    return passwordRefused(response) ? StateManager::tr(
+               "Invalid email or password.\nTo reset your password, please contact your Trellion Admin.")
+                                     : networkProblem();
 }
 
 QString accessTokenOf(const HttpResponse& response)
@@ -89,7 +95,7 @@ AccessToken readAccessToken(const QString& token)
     const QStringList pieces = token.split('.');
     if (pieces.size() < 2) {
         LOG_ERROR("Login failure: Token missing parts: size=[{}]", pieces.size());
-        read.refusal = invalidPermissions;
+        read.refusal = invalidPermissions();
         return read;
     }
     const QJsonObject payload = tokenPayload(pieces[1]);
@@ -99,7 +105,7 @@ AccessToken readAccessToken(const QString& token)
         read.expiry = QDateTime::fromSecsSinceEpoch(payload.value("exp").toVariant().toLongLong(), Qt::UTC);
     if (!hasPermission(read.permissions, "read:trellion:rooms")) {
         LOG_ERROR("Login failure: missing read permissions on account");
-        read.refusal = invalidPermissions;
+        read.refusal = invalidPermissions();
     }
     return read;
 }
@@ -192,7 +198,7 @@ void StateManager::performLogin(const QString& user, const QString& password, bo
     LOG_INFO("EVENT: Logging in");
     if (!Deployment::current().isCloudSecure()) {
         LOG_ERROR("Login failure: the service address was refused as insecure");
-        emit loginFailure("The service address is not secure.\nPlease contact your Trellion Admin.");
+        emit loginFailure(tr("The service address is not secure.\nPlease contact your Trellion Admin."));
         return;
     }
     whenFinished(network()->orbethLogin(user, password), this,
@@ -249,7 +255,7 @@ void StateManager::performTestLogout(const QString& password)
         }
         LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode,
             QString::fromUtf8(response.data));
-        emit testLogoutFailure(passwordRefused(response) ? QString() : networkProblem);
+        emit testLogoutFailure(passwordRefused(response) ? QString() : networkProblem());
     });
 }
 

@@ -18,14 +18,22 @@ Column {
     property int limitCharacters: 255
     property string problem
     readonly property string notice: problem.length > 0 ? problem
-        : field.text.length >= field.maximumLength ? "At most " + field.maximumLength + " characters" : ""
+        : field.text.length >= field.maximumLength ? qsTr("At most %n characters", "", field.maximumLength) : ""
     property alias echoMode: field.echoMode
+    // The width that shows the whole hint, in whichever language it comes.
+    readonly property real hintWidth: hintMetrics.advanceWidth + field.leftPadding + field.rightPadding
     signal accepted
 
     function clearText() { field.clear() }
     function focusInput() { field.forceActiveFocus() }
 
     width: 300 // default width: a Column's implicitWidth is read-only
+
+    TextMetrics {
+        id: hintMetrics
+        font: field.font
+        text: input.exampleText
+    }
     spacing: Common.pixelHeight(6)
 
     Text {

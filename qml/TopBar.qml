@@ -100,18 +100,18 @@ Rectangle {
         anchors.right: arrow.right
 
         TopBarMenuItem {
-            textToShow: "About"
+            textToShow: qsTr("About")
             onItemClicked: { topBar.menuOpen = false; topBar.aboutRequested() }
         }
         TopBarMenuSpacer {}
         TopBarMenuItem {
-            textToShow: "Settings"
+            textToShow: qsTr("Settings")
             onItemClicked: { topBar.menuOpen = false; topBar.settingsRequested() }
         }
         TopBarMenuSpacer { visible: networkManager.isLoggedIn }
         TopBarMenuItem {
             visible: networkManager.isLoggedIn
-            textToShow: "Logout"
+            textToShow: qsTr("Logout")
             onItemClicked: { topBar.menuOpen = false; topBar.logoutRequested() }
         }
     }

@@ -22,7 +22,7 @@ Item {
         verticalAlignment: Text.AlignVCenter
         // The app's font has no "ⓘ"; the same sign is drawn from the icon set.
         textFormat: Text.StyledText
-        text: "Activate audio output&nbsp;&nbsp;<img src=\"qrc:///images/icons/Info.svg\" width=\"15\" height=\"15\" align=\"middle\">"
+        text: qsTr("Activate audio output") + "&nbsp;&nbsp;<img src=\"qrc:///images/icons/Info.svg\" width=\"15\" height=\"15\" align=\"middle\">"
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.bold: true
@@ -38,7 +38,7 @@ Item {
         ToolTip {
             y: 50
             visible: hover.containsMouse
-            text: "Choose which Pods will output audio when routing content to them."
+            text: qsTr("Choose which Pods will output audio when routing content to them.")
             font.family: Common.gPrimaryFont
         }
     }

@@ -18,7 +18,7 @@ Row {
         objectName: buttons.saveObjectName
         width: buttons.buttonWidth
         height: buttons.buttonHeight
-        textToShow: "SAVE"
+        textToShow: qsTr("SAVE")
         onButtonClicked: buttons.saveClicked()
     }
 
@@ -26,7 +26,7 @@ Row {
         objectName: buttons.cancelObjectName
         width: buttons.buttonWidth
         height: buttons.buttonHeight
-        textToShow: "CANCEL"
+        textToShow: qsTr("CANCEL")
         onButtonClicked: buttons.cancelClicked()
     }
 }

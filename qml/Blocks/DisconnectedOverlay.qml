@@ -9,6 +9,6 @@ Image {
     BlockLabel {
         anchors.bottom: parent.bottom
         width: parent.width
-        text: "(Disconnected)"
+        text: qsTr("(Disconnected)")
     }
 }

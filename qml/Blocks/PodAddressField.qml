@@ -36,8 +36,8 @@ Column {
         width: field.width
         wrapMode: Text.WordWrap
         text: check.problem.length > 0 ? check.problem
-              : check.isChecking ? "Looking for the pod…"
-              : check.isWellFormed && !check.isAnswering ? "Not answering now" : ""
+              : check.isChecking ? qsTr("Looking for the pod…")
+              : check.isWellFormed && !check.isAnswering ? qsTr("Not answering now") : ""
         visible: text.length > 0
         color: check.problem.length > 0 ? Common.failureColor : Common.mutedTextColor
         font.family: Common.gPrimaryFont

@@ -33,7 +33,7 @@ DialogFrame {
     function save() {
         if (displayAddress.length === 0) {
             console.debug("Preventing save because no team IP")
-            addressInput.problem = "A primary display needs its pod's address."
+            addressInput.problem = qsTr("A primary display needs its pod's address.")
             return
         }
         if (!addressInput.isWellFormed) {
@@ -66,7 +66,7 @@ DialogFrame {
         spacing: parent.height * 0.05
 
         Text {
-            text: "Connect Primary Display to a \nLumaret Pod."
+            text: qsTr("Connect Primary Display to a \nLumaret Pod.")
             color: Common.textColor
             font.family: Common.gPrimaryFont
             font.pixelSize: 18
@@ -77,8 +77,8 @@ DialogFrame {
             inputObjectName: "primaryAddressInput"
             width: dialog.width * 0.75
             height: dialog.height * 0.2
-            labelText: "Pod Address"
-            exampleText: "Pod Address"
+            labelText: qsTr("Pod Address")
+            exampleText: qsTr("Pod Address")
             onAccepted: dialog.save()
         }
 

@@ -10,7 +10,7 @@ Column {
 
     Text {
         height: 30
-        text: "Style"
+        text: qsTr("Style")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.pixelSize: 17

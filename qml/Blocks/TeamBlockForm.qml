@@ -20,15 +20,15 @@ Column {
 
     // Marks the fields a team cannot be saved without; true when both are filled.
     function checkRequired() {
-        nameInput.problem = teamName.length === 0 ? "A team needs a name." : ""
-        addressInput.problem = podAddress.length === 0 ? "A team needs its pod's address." : ""
+        nameInput.problem = teamName.length === 0 ? qsTr("A team needs a name.") : ""
+        addressInput.problem = podAddress.length === 0 ? qsTr("A team needs its pod's address.") : ""
         return nameInput.problem.length === 0 && addressInput.problem.length === 0
     }
 
     spacing: Common.pixelHeight(12)
 
     Text {
-        text: form.isNewBlock ? "New team block" : "Edit team block"
+        text: form.isNewBlock ? qsTr("New team block") : qsTr("Edit team block")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.bold: true
@@ -39,8 +39,8 @@ Column {
         id: nameInput
         objectName: "teamNameInput"
         width: Math.min(Common.pixelWidth(300), form.width - Common.pixelWidth(30))
-        labelText: "Team Name"
-        exampleText: "Enter Team Name"
+        labelText: qsTr("Team Name")
+        exampleText: qsTr("Enter Team Name")
         onInputTextChanged: form.teamBlock.displayName = inputText
         onAccepted: form.saveClicked()
     }
@@ -49,8 +49,8 @@ Column {
         id: addressInput
         inputObjectName: "podAddressInput"
         width: nameInput.width
-        labelText: "Pod Address"
-        exampleText: "Enter Pod Address"
+        labelText: qsTr("Pod Address")
+        exampleText: qsTr("Enter Pod Address")
         onAccepted: form.saveClicked()
     }
 

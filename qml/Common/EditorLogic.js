@@ -67,20 +67,20 @@ function dropKind(iconName) {
 
 // Catalogue sections in order; block mode (a team block dialog is open) offers only what a block can hold.
 var sections = [
-    { title: "Door", panelHeight: 110, entries: [
-        { caption: "Door", iconName: "DoorYellow", iconScale: 2 } ] },
-    { title: "Displays", panelHeight: 325, entries: [
-        { caption: "Primary Display", iconName: "PrimaryFlatScreen", iconScale: 0.5 },
-        { caption: "Flat Panel", iconName: "DisplayYellow", iconScale: 2 },
-        { caption: "Projector", iconName: "ProjectorYellow", iconScale: 2 } ] },
-    { title: "Tables", panelHeight: 325, entries: [
-        { caption: "Round", iconName: "RoundTableYellow", iconScale: 2 },
-        { caption: "Oval", iconName: "OvalTableYellow", iconScale: 2 },
-        { caption: "Rectangle", iconName: "RectangleTableYellow", iconScale: 2 } ] },
-    { title: "Chairs", panelHeight: 220, entries: [
-        { caption: "Round", iconName: "ChairRoundYellow", iconScale: 2 },
-        { caption: "Square", iconName: "ChairSquareYellow", iconScale: 2 } ] },
-    { title: "Settings", panelHeight: 150, entries: [] }
+    { title: QT_TR_NOOP("Door"), panelHeight: 110, entries: [
+        { caption: QT_TR_NOOP("Door"), iconName: "DoorYellow", iconScale: 2 } ] },
+    { title: QT_TR_NOOP("Displays"), panelHeight: 325, entries: [
+        { caption: QT_TR_NOOP("Primary Display"), iconName: "PrimaryFlatScreen", iconScale: 0.5 },
+        { caption: QT_TR_NOOP("Flat Panel"), iconName: "DisplayYellow", iconScale: 2 },
+        { caption: QT_TR_NOOP("Projector"), iconName: "ProjectorYellow", iconScale: 2 } ] },
+    { title: QT_TR_NOOP("Tables"), panelHeight: 325, entries: [
+        { caption: QT_TR_NOOP("Round"), iconName: "RoundTableYellow", iconScale: 2 },
+        { caption: QT_TR_NOOP("Oval"), iconName: "OvalTableYellow", iconScale: 2 },
+        { caption: QT_TR_NOOP("Rectangle"), iconName: "RectangleTableYellow", iconScale: 2 } ] },
+    { title: QT_TR_NOOP("Chairs"), panelHeight: 220, entries: [
+        { caption: QT_TR_NOOP("Round"), iconName: "ChairRoundYellow", iconScale: 2 },
+        { caption: QT_TR_NOOP("Square"), iconName: "ChairSquareYellow", iconScale: 2 } ] },
+    { title: QT_TR_NOOP("Settings"), panelHeight: 150, entries: [] }
 ]
 
 var normalModeMenu = "Displays"

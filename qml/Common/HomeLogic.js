@@ -2,7 +2,7 @@
 
 var deleteNameLimit = 20
 
-var shapeCaptions = { "square": "Square", "rectangle": "Rectangle", "open": "Open" }
+var shapeCaptions = { "square": QT_TR_NOOP("Square"), "rectangle": QT_TR_NOOP("Rectangle"), "open": QT_TR_NOOP("Open") }
 
 // Long names would push the delete question off the dialog.
 function cutName(name, limit) {
@@ -15,11 +15,12 @@ function escapeMarkup(text) {
 }
 
 function deleteQuestion(name) {
-    return "Are you sure you want to <br>delete <b>" + escapeMarkup(cutName(name, deleteNameLimit)) + "</b>?"
+    return qsTranslate("HomeLogic", "Are you sure you want to <br>delete <b>%1</b>?")
+        .arg(escapeMarkup(cutName(name, deleteNameLimit)))
 }
 
 function roomNumberText(number) {
-    return number.length > 0 ? "ROOM # " + number : ""
+    return number.length > 0 ? qsTranslate("HomeLogic", "ROOM # %1").arg(number) : ""
 }
 
 // "none" is drawn as a box instead of a picture, and has no picture file.
@@ -31,7 +32,7 @@ function roomPicture(type) {
 function roomTypeName(type) {
     if (type.length === 0 || type === "none")
         return ""
-    return shapeCaptions.hasOwnProperty(type) ? shapeCaptions[type] : type
+    return shapeCaptions.hasOwnProperty(type) ? qsTranslate("HomeLogic", shapeCaptions[type]) : type
 }
 
 // Scroll position as a fraction of the content, so it survives a new list of another length.

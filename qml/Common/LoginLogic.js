@@ -5,10 +5,10 @@ function validationError(email, password) {
     var missingEmail = email.length === 0
     var missingPassword = password.length === 0
     if (missingEmail && missingPassword)
-        return "Enter " + "Email" + " and Password"
+        return qsTranslate("LoginLogic", "Enter Email and Password")
     if (missingEmail)
-        return "Enter " + "Email"
+        return qsTranslate("LoginLogic", "Enter Email")
     if (missingPassword)
-        return "Enter " + "Password"
+        return qsTranslate("LoginLogic", "Enter Password")
     return ""
 }

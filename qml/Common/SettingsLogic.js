@@ -3,15 +3,15 @@
 // Sizes and texts of the settings screen. Lengths in millimetres are turned into pixels
 // with the screen's density (`mm` = pixels per millimetre).
 
-var someManagedText = "Some settings below may be managed by your administrator"
-var allManagedText = "The settings below are managed by your administrator"
+var someManagedText = QT_TR_NOOP("Some settings below may be managed by your administrator")
+var allManagedText = QT_TR_NOOP("The settings below are managed by your administrator")
 
 // The notice above the settings; empty when nothing is enforced.
 function managedNotice(passwordEnforced, fullscreenEnforced) {
     if (passwordEnforced && fullscreenEnforced)
-        return allManagedText
+        return qsTranslate("SettingsLogic", allManagedText)
     if (passwordEnforced || fullscreenEnforced)
-        return someManagedText
+        return qsTranslate("SettingsLogic", someManagedText)
     return ""
 }
 

@@ -6,8 +6,13 @@ import "../Common/Placement.js" as Placement
 DialogFrame {
     id: menu
 
-    property var rows: ["Edit", "Duplicate", "Delete"]
+    property var rows: [QT_TR_NOOP("Edit"), QT_TR_NOOP("Duplicate"), QT_TR_NOOP("Delete")]
     property var inertRows: []
+    // The width its longest row needs, in whichever language the rows come: a menu is at least this
+    // wide.
+    readonly property real rowsWidth: Math.max.apply(null, rows.map(function (row) {
+        return rowFont.advanceWidth(qsTranslate("ActionMenu", row))
+    })) + Common.pixelWidth(24)
     signal rowClicked(string row)
 
     function openAt(px, py) {
@@ -21,6 +26,13 @@ DialogFrame {
     focus: visible
     Keys.onEscapePressed: close()
     Accessible.role: Accessible.PopupMenu
+
+    FontMetrics {
+        id: rowFont
+        font.family: Common.gPrimaryFont
+        font.bold: true
+        font.pixelSize: Common.pixelFont(14)
+    }
 
     Column {
         anchors.fill: parent
@@ -44,11 +56,9 @@ DialogFrame {
 
                 Text {
                     anchors.centerIn: parent
-                    text: modelData
+                    text: qsTranslate("ActionMenu", modelData)
                     color: parent.inert ? Common.inertColor : Common.textColor
-                    font.family: Common.gPrimaryFont
-                    font.bold: true
-                    font.pixelSize: Common.pixelFont(14)
+                    font: rowFont.font
                 }
 
                 Rectangle {

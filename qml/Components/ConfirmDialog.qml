@@ -10,8 +10,8 @@ DialogFrame {
     property real iconAreaHeight: height * 0.466
     property alias text: question.text
     property real textPixelSize: 20
-    property string confirmText: "CONFIRM"
-    property string cancelText: "CANCEL"
+    property string confirmText: qsTr("CONFIRM")
+    property string cancelText: qsTr("CANCEL")
     property string alternativeText
     property real buttonWidth: width * 0.28
     property real buttonHeight: height * 0.088

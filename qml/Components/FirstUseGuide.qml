@@ -90,7 +90,7 @@ DialogFrame {
         ButtonPositive {
             width: Common.pixelWidth(Common.buttonWidth)
             height: Common.pixelHeight(Common.buttonHeight)
-            textToShow: guide.onLastStep ? "DONE" : "NEXT"
+            textToShow: guide.onLastStep ? qsTr("DONE") : qsTr("NEXT")
             onButtonClicked: guide.next()
         }
 
@@ -98,7 +98,7 @@ DialogFrame {
             visible: !guide.onLastStep
             width: Common.pixelWidth(Common.buttonWidth)
             height: Common.pixelHeight(Common.buttonHeight)
-            textToShow: "SKIP"
+            textToShow: qsTr("SKIP")
             onButtonClicked: guide.close()
         }
     }

@@ -4,7 +4,7 @@ import Common 1.0
 
 // A masked password field on a white rounded background.
 TextField {
-    placeholderText: "Password"
+    placeholderText: qsTr("Password")
     echoMode: TextInput.Password
     inputMethodHints: Qt.ImhSensitiveData | Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
     color: "black"

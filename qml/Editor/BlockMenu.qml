@@ -16,9 +16,9 @@ ActionMenu {
     }
 
     objectName: "blockMenu"
-    width: Common.pixelWidth(97)
+    width: Math.max(Common.pixelWidth(97), rowsWidth)
     height: Common.pixelHeight(126)
-    inertRows: block && block.isPrimaryBlock() ? ["Duplicate"] : []
+    inertRows: block && block.isPrimaryBlock() ? [QT_TRANSLATE_NOOP("ActionMenu", "Duplicate")] : []
 
     onRowClicked: {
         var isPrimary = block.isPrimaryBlock()

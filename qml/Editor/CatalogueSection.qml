@@ -39,7 +39,7 @@ Column {
             anchors.leftMargin: Common.pixelWidth(11)
             anchors.rightMargin: Common.pixelWidth(11)
             anchors.verticalCenter: parent.verticalCenter
-            text: section.title
+            text: qsTranslate("EditorLogic", section.title)
             color: "white"
             font.family: Common.gPrimaryFont
             font.pixelSize: Common.pixelFont(16)

@@ -56,7 +56,7 @@ Column {
     }
 
     SettingRow {
-        caption: "Require\npassword\non exit"
+        caption: qsTr("Require\npassword\non exit")
         captionRightPadding: 12
         switchName: "passwordOnExitSwitch"
         checked: settings.passwordRequired
@@ -70,7 +70,7 @@ Column {
     }
 
     SettingRow {
-        caption: "Show\nrouting\nbanners"
+        caption: qsTr("Show\nrouting\nbanners")
         captionRightPadding: 21
         switchName: "bannersSwitch"
         checked: settings.showBanners

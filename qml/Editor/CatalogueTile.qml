@@ -69,7 +69,7 @@ Column {
 
     Text {
         anchors.horizontalCenter: parent.horizontalCenter
-        text: tile.entry.caption
+        text: qsTranslate("EditorLogic", tile.entry.caption)
         color: "white"
         font.family: Common.gPrimaryFont
         font.pixelSize: 12

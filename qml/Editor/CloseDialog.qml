@@ -11,9 +11,9 @@ ConfirmDialog {
     buttonWidth: width * 0.26
     buttonRightMargin: width * 0.06
     iconSource: "qrc:///images/SaveCreateDialogIcon.png"
-    text: "Save your changes before closing?<br><b>Unsaved changes will be lost.</b>"
+    text: qsTr("Save your changes before closing?<br><b>Unsaved changes will be lost.</b>")
     textPixelSize: 20
-    confirmText: "SAVE"
-    alternativeText: "DON'T SAVE"
-    cancelText: "CANCEL"
+    confirmText: qsTr("SAVE")
+    alternativeText: qsTr("DON'T SAVE")
+    cancelText: qsTr("CANCEL")
 }

@@ -8,10 +8,10 @@ FirstUseGuide {
     height: Common.pixelHeight(650)
     steps: [
         { picture: "qrc:///images/firstux/CreateFirstUX1.png",
-          caption: "If you have a Primary Display in your space, drag one \nfrom the menu on the left that most closely matches onto the canvas." },
+          caption: qsTr("If you have a Primary Display in your space, drag one \nfrom the menu on the left that most closely matches onto the canvas.") },
         { picture: "qrc:///images/firstux/CreateFirstUX2.png",
-          caption: "Add furniture elements to your room or Display Blocks \nso that they generally match the layout of the space." },
+          caption: qsTr("Add furniture elements to your room or Display Blocks \nso that they generally match the layout of the space.") },
         { picture: "qrc:///images/firstux/CreateFirstUX3.png",
-          caption: "Select a furniture element to edit size, orientation or to delete it." }
+          caption: qsTr("Select a furniture element to edit size, orientation or to delete it.") }
     ]
 }

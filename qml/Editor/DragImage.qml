@@ -41,7 +41,7 @@ Loader {
 
         PrimaryDisplayBlock {
             roomScale: dragImage.roomScale
-            displayName: "Primary Display"
+            displayName: qsTr("Primary Display")
             displayColor: Common.productNameColor
             displayIcon: "PrimaryFlatScreen"
         }

@@ -9,8 +9,8 @@ ConfirmDialog {
     width: Common.pixelWidth(400)
     height: Common.pixelHeight(375)
     iconSource: "qrc:///images/SaveCreateDialogIcon.png"
-    text: "Are you sure you want to leave?<br><b>Your changes won't be saved.</b>"
+    text: qsTr("Are you sure you want to leave?<br><b>Your changes won't be saved.</b>")
     textPixelSize: 20
-    confirmText: "EXIT"
-    cancelText: "CANCEL"
+    confirmText: qsTr("EXIT")
+    cancelText: qsTr("CANCEL")
 }

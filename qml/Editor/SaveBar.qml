@@ -30,7 +30,7 @@ Rectangle {
             width: bar.width * 0.3
             height: bar.height * 0.75
             iconName: "Save"
-            buttonLabel: "Save"
+            buttonLabel: qsTr("Save")
             highlighted: stateManager.isSaveRequired
             onButtonClicked: bar.saveClicked()
         }
@@ -40,7 +40,7 @@ Rectangle {
             width: bar.width * 0.3
             height: bar.height * 0.75
             iconName: "Logout"
-            buttonLabel: "Exit"
+            buttonLabel: qsTr("Exit")
             onButtonClicked: bar.exitClicked()
         }
     }

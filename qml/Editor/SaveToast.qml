@@ -12,7 +12,7 @@ Rectangle {
     function show(succeeded) {
         failed = !succeeded
         color = succeeded ? Common.successColor : Common.failureColor
-        message.text = succeeded ? "Room Saved" : "Room Save Failed"
+        message.text = succeeded ? qsTr("Room Saved") : qsTr("Room Save Failed")
         fade.stop()
         opacity = 1
         if (succeeded)
@@ -46,7 +46,7 @@ Rectangle {
 
         Repeater {
             // The failure's answers: try the same save again, or put the message away.
-            model: toast.failed ? [{ label: "RETRY", retry: true }, { label: "DISMISS", retry: false }] : []
+            model: toast.failed ? [{ label: qsTr("RETRY"), retry: true }, { label: qsTr("DISMISS"), retry: false }] : []
 
             Text {
                 anchors.verticalCenter: parent.verticalCenter

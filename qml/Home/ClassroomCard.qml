@@ -115,8 +115,8 @@ Item {
             anchors.bottomMargin: Common.pixelHeight(8)
             visible: cell.displayCheck !== undefined
             text: !cell.displayCheck ? ""
-                  : cell.displayCheck.checking ? "Checking displays…"
-                  : cell.displayCheck.answering + " of " + cell.displayCheck.total + " displays answer"
+                  : cell.displayCheck.checking ? qsTr("Checking displays…")
+                  : qsTr("%1 of %n displays answer", "", cell.displayCheck.total).arg(cell.displayCheck.answering)
             color: cell.displayCheck && !cell.displayCheck.checking
                    && cell.displayCheck.answering < cell.displayCheck.total ? Common.failureColor : Common.textColor
             font.pixelSize: Common.pixelFont(13)
@@ -129,7 +129,7 @@ Item {
             }
             ToolTip.visible: checkHover.containsMouse && ToolTip.text.length > 0
             ToolTip.text: cell.displayCheck && cell.displayCheck.silent && cell.displayCheck.silent.length > 0
-                          ? "Not answering: " + cell.displayCheck.silent.join(", ") : ""
+                          ? qsTr("Not answering: %1").arg(cell.displayCheck.silent.join(", ")) : ""
         }
 
         Image {

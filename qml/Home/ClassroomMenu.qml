@@ -21,8 +21,9 @@ ActionMenu {
     }
 
     objectName: "classroomMenu"
-    rows: ["Edit", "Duplicate", "Check displays", "Delete"]
-    width: Common.pixelWidth(130)
+    rows: [QT_TRANSLATE_NOOP("ActionMenu", "Edit"), QT_TRANSLATE_NOOP("ActionMenu", "Duplicate"),
+        QT_TRANSLATE_NOOP("ActionMenu", "Check displays"), QT_TRANSLATE_NOOP("ActionMenu", "Delete")]
+    width: Math.max(Common.pixelWidth(130), rowsWidth)
     height: Common.pixelHeight(168)
 
     onRowClicked: {

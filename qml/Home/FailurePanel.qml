@@ -19,7 +19,7 @@ Column {
         height: Common.pixelHeight(30)
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        text: "There was a problem loading your rooms.\nPlease try again."
+        text: qsTr("There was a problem loading your rooms.\nPlease try again.")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.bold: true
@@ -30,7 +30,7 @@ Column {
         objectName: "retryButton"
         width: parent.width
         height: Common.pixelHeight(50)
-        text: "Retry"
+        text: qsTr("Retry")
         onClicked: panel.retry()
     }
 }

@@ -12,7 +12,7 @@ Column {
 
     Text {
         anchors.horizontalCenter: parent.horizontalCenter
-        text: "Create your first room"
+        text: qsTr("Create your first room")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.bold: true
@@ -22,7 +22,7 @@ Column {
     Text {
         anchors.horizontalCenter: parent.horizontalCenter
         horizontalAlignment: Text.AlignHCenter
-        text: "Create a room and add furniture\n elements to bring your room to life."
+        text: qsTr("Create a room and add furniture\n elements to bring your room to life.")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.pixelSize: Common.pixelFont(16)

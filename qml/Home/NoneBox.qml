@@ -9,7 +9,7 @@ Rectangle {
 
     Text {
         anchors.centerIn: parent
-        text: "NONE"
+        text: qsTr("NONE")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.pixelSize: Common.pixelFont(12)

@@ -43,7 +43,7 @@ Rectangle {
         width: parent.width - 2 * x
         spacing: Common.pixelHeight(15)
 
-        FormHeading { text: "Please name your room." }
+        FormHeading { text: qsTr("Please name your room.") }
 
         Row {
             width: parent.width
@@ -54,15 +54,15 @@ Rectangle {
                 objectName: "roomNameInput"
                 width: (parent.width - numberInput.width - 2 * parent.spacing) / 2
                 labelText: ""
-                exampleText: "Enter Room Name"
+                exampleText: qsTr("Enter Room Name")
             }
 
             QuorvexTextInput {
                 id: numberInput
                 objectName: "roomNumberInput"
-                width: Common.pixelWidth(125)
+                width: Math.max(Common.pixelWidth(125), hintWidth)
                 labelText: ""
-                exampleText: "Enter Room #"
+                exampleText: qsTr("Enter Room #")
                 showCheckMark: false
             }
 
@@ -71,14 +71,14 @@ Rectangle {
                 objectName: "roomBuildingInput"
                 width: nameInput.width
                 labelText: ""
-                exampleText: "Enter Building Name"
+                exampleText: qsTr("Enter Building Name")
                 showCheckMark: false
             }
         }
 
         Item { width: 1; height: Common.pixelHeight(30) - parent.spacing }
 
-        FormHeading { text: "Choose the room shape that best represents your room. " }
+        FormHeading { text: qsTr("Choose the room shape that best represents your room. ") }
 
         RoomShapePicker {
             id: shapePicker
@@ -97,7 +97,7 @@ Rectangle {
             objectName: "roomCancelButton"
             width: Common.pixelWidth(Common.buttonWidth)
             height: Common.pixelHeight(Common.buttonHeight)
-            textToShow: "CANCEL"
+            textToShow: qsTr("CANCEL")
             onButtonClicked: form.cancelled()
         }
 
@@ -106,12 +106,12 @@ Rectangle {
             objectName: "roomSaveButton"
             width: Common.pixelWidth(Common.buttonWidth)
             height: Common.pixelHeight(Common.buttonHeight)
-            textToShow: "SAVE"
+            textToShow: qsTr("SAVE")
             state: form.saving ? "Processing" : ""
             onButtonClicked: {
                 if (nameInput.inputText.length === 0) {
                     console.log("Blocking room confirmation: blank room name")
-                    nameInput.problem = "A room needs a name."
+                    nameInput.problem = qsTr("A room needs a name.")
                     return
                 }
                 form.confirmed(nameInput.inputText, numberInput.inputText, buildingInput.inputText, form.shape)

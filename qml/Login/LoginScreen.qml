@@ -46,7 +46,7 @@ Item {
         id: loginTimer
         objectName: "loginTimer"
         interval: 30000
-        onTriggered: loginScreen.showError("Login timed out.")
+        onTriggered: loginScreen.showError(qsTr("Login timed out."))
     }
 
     Connections {
@@ -71,7 +71,7 @@ Item {
         Text {
             width: parent.width
             height: Common.pixelHeight(40)
-            text: "Sign In"
+            text: qsTr("Sign In")
             color: Common.textColor
             font.family: Common.gPrimaryFont
             font.bold: true
@@ -81,7 +81,7 @@ Item {
         LoginField {
             id: emailField
             objectName: "emailField"
-            placeholderText: "   Email"
+            placeholderText: "   " + qsTr("Email")
             inputMethodHints: Qt.ImhEmailCharactersOnly | Qt.ImhNoAutoUppercase | Qt.ImhPreferLowercase
             onAccepted: passwordField.forceActiveFocus()
         }
@@ -89,7 +89,7 @@ Item {
         LoginField {
             id: passwordField
             objectName: "passwordField"
-            placeholderText: "   Password"
+            placeholderText: "   " + qsTr("Password")
             echoMode: TextInput.Password
             inputMethodHints: Qt.ImhSensitiveData | Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
             onAccepted: loginScreen.tryLogin()
@@ -101,7 +101,7 @@ Item {
             objectName: "loginButton"
             width: parent.width
             height: Common.pixelHeight(60)
-            text: "Login"
+            text: qsTr("Login")
             labelVisible: !loginScreen.signingIn
             onClicked: loginScreen.tryLogin()
 

@@ -64,14 +64,14 @@ DialogFrame {
         spacing: 20
 
         DialogText {
-            text: "Sign In Again"
+            text: qsTr("Sign In Again")
             font.bold: true
             font.pixelSize: Common.pixelFont(20)
         }
 
         DialogText {
-            text: "Your sign-in has expired. Enter the password of<br><b>" + dialog.email
-                  + "</b><br>to continue where you left off."
+            text: qsTr("Your sign-in has expired. Enter the password of<br><b>%1"
+                  + "</b><br>to continue where you left off.").arg(dialog.email)
             textFormat: Text.StyledText
         }
 
@@ -102,14 +102,14 @@ DialogFrame {
 
                 ButtonNeutral {
                     objectName: "reSignInCancelButton"
-                    textToShow: "SIGN OUT"
+                    textToShow: qsTr("SIGN OUT")
                     onButtonClicked: dialog.cancel()
                 }
 
                 ButtonPositive {
                     id: signInButton
                     objectName: "reSignInButton"
-                    textToShow: "SIGN IN"
+                    textToShow: qsTr("SIGN IN")
                     onButtonClicked: dialog.submit()
                 }
             }

@@ -21,7 +21,7 @@ Item {
         anchors.left: checkbox.right
         anchors.verticalCenter: parent.verticalCenter
         leftPadding: Common.pixelWidth(16)
-        text: "Remember Username"
+        text: qsTr("Remember Username")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.pixelSize: Common.pixelFont(16)

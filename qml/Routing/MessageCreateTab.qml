@@ -26,12 +26,12 @@ Column {
         objectName: "messageInput"
         width: parent.width
         height: Common.pixelHeight(80)
-        labelText: "Create Custom Message"
-        exampleText: "I have a question"
+        labelText: qsTr("Create Custom Message")
+        exampleText: qsTr("I have a question")
     }
 
     Text {
-        text: "Pick an Icon"
+        text: qsTr("Pick an Icon")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.pixelSize: Common.pixelFont(15)

@@ -12,7 +12,7 @@ Column {
     spacing: Common.pixelHeight(10)
 
     Text {
-        text: "Existing Messages"
+        text: qsTr("Existing Messages")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.pixelSize: Common.pixelFont(15)

@@ -65,7 +65,7 @@ DialogFrame {
             spacing: Common.pixelWidth(30)
 
             DialogTab {
-                text: "Create"
+                text: qsTr("Create")
                 current: !dialog.editing
                 onClicked: {
                     console.debug("EVENT: Navigating to Create Overlay Messages")
@@ -73,7 +73,7 @@ DialogFrame {
                 }
             }
             DialogTab {
-                text: "Edit"
+                text: qsTr("Edit")
                 current: dialog.editing
                 onClicked: {
                     console.debug("EVENT: Navigating to Edit Overlay Messages")
@@ -113,14 +113,14 @@ DialogFrame {
                 width: Common.pixelWidth(Common.buttonWidth)
                 height: Common.pixelHeight(Common.buttonHeight)
                 fontSize: Common.pixelFont(12)
-                textToShow: "CANCEL"
+                textToShow: qsTr("CANCEL")
                 onButtonClicked: dialog.cancel()
             }
             ButtonPositive {
                 width: Common.pixelWidth(Common.buttonWidth)
                 height: Common.pixelHeight(Common.buttonHeight)
                 fontSize: Common.pixelFont(12)
-                textToShow: dialog.editing ? "CLOSE" : "CONFIRM"
+                textToShow: dialog.editing ? qsTr("CLOSE") : qsTr("CONFIRM")
                 onButtonClicked: dialog.confirmOrClose()
             }
         }
@@ -132,7 +132,7 @@ DialogFrame {
         x: Common.pixelWidth(15)
         anchors.bottom: parent.bottom
         anchors.bottomMargin: Common.pixelHeight(35)
-        text: "Messages Full"
+        text: qsTr("Messages Full")
         color: Common.accentColor
         font.family: Common.gPrimaryFont
         font.pixelSize: Common.pixelFont(15)

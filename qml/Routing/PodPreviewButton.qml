@@ -20,12 +20,12 @@ Rectangle {
     activeFocusOnTab: true
 
     Accessible.role: Accessible.Button
-    Accessible.name: "Show live view of " + podName
+    Accessible.name: qsTr("Show live view of %1").arg(podName)
     Accessible.onPressAction: activated(true)
 
     ToolTip.visible: area.containsMouse
     ToolTip.delay: 500
-    ToolTip.text: "Live view"
+    ToolTip.text: qsTr("Live view")
 
     Keys.onSpacePressed: activated(true)
     Keys.onReturnPressed: activated(true)

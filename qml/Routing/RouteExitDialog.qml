@@ -60,7 +60,7 @@ DialogFrame {
         enabled: dialog.visible
         function onTestLogoutFailure(networkProblem) {
             console.log("EVENT: RouteExitDialog processing logout failure")
-            errorLine.text = networkProblem || "Invalid password, please try again."
+            errorLine.text = networkProblem || qsTr("Invalid password, please try again.")
             exitButton.state = ""
             password.forceActiveFocus()
         }
@@ -87,7 +87,7 @@ DialogFrame {
         }
 
         DialogText {
-            text: "Exit room?"
+            text: qsTr("Exit room?")
             font.bold: true
             font.pixelSize: Common.pixelFont(20)
         }
@@ -95,13 +95,13 @@ DialogFrame {
         DialogText {
             visible: dialog.activeSession
             textFormat: Text.StyledText
-            text: "Exiting will remove active routes to<br>displays in <b>" + dialog.classroomName + "</b>"
+            text: qsTr("Exiting will remove active routes to<br>displays in <b>%1</b>").arg(dialog.classroomName)
             font.pixelSize: 12
         }
 
         DialogText {
             visible: dialog.passwordRequired
-            text: "Enter your password to continue."
+            text: qsTr("Enter your password to continue.")
         }
 
         PasswordField {
@@ -126,14 +126,14 @@ DialogFrame {
             spacing: Common.pixelWidth(10)
 
             ButtonNeutral {
-                textToShow: "CANCEL"
+                textToShow: qsTr("CANCEL")
                 onButtonClicked: dialog.cancel()
             }
 
             ButtonPositive {
                 id: exitButton
                 objectName: "exitButton"
-                textToShow: "EXIT"
+                textToShow: qsTr("EXIT")
                 onButtonClicked: dialog.submit()
             }
         }

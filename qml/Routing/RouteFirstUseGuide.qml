@@ -8,8 +8,8 @@ FirstUseGuide {
     height: Common.pixelHeight(550)
     fitPictures: false
     steps: [
-        { picture: "qrc:///images/firstux/RouteFirstUX1.png", caption: "Show one display's content on another display." },
-        { picture: "qrc:///images/firstux/RouteFirstUX2.png", caption: "Press and hold to show the Primary display's content on all displays." }
+        { picture: "qrc:///images/firstux/RouteFirstUX1.png", caption: qsTr("Show one display's content on another display.") },
+        { picture: "qrc:///images/firstux/RouteFirstUX2.png", caption: qsTr("Press and hold to show the Primary display's content on all displays.") }
     ]
     onVisibleChanged: if (visible) settingsManager.setIsFirstRoute(false)
 }

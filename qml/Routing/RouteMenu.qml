@@ -51,7 +51,7 @@ Rectangle {
         anchors.bottomMargin: Common.pixelHeight(10)
 
         RouteMenuItem {
-            caption: "Add New"
+            caption: qsTr("Add New")
             iconName: "AddNew"
             shortcut: "Ctrl+N"
             shortcutEnabled: menu.shortcutsEnabled
@@ -79,7 +79,7 @@ Rectangle {
         }
 
         RouteMenuItem {
-            caption: "Reset"
+            caption: qsTr("Reset")
             iconName: "Reset"
             shortcut: "Ctrl+R"
             shortcutEnabled: menu.shortcutsEnabled
@@ -91,7 +91,7 @@ Rectangle {
         }
 
         RouteMenuItem {
-            caption: "Primary to All"
+            caption: qsTr("Primary to All")
             iconName: "PrimarytoAll"
             shortcut: "Ctrl+P"
             shortcutEnabled: menu.shortcutsEnabled
@@ -100,7 +100,7 @@ Rectangle {
         }
 
         RouteMenuItem {
-            caption: "Banners"
+            caption: qsTr("Banners")
             iconName: menu.bannersShown ? "BannersShow" : "BannersHide"
             shortcut: "Ctrl+B"
             shortcutEnabled: menu.shortcutsEnabled
@@ -111,7 +111,7 @@ Rectangle {
         }
 
         RouteMenuItem {
-            caption: "Exit"
+            caption: qsTr("Exit")
             iconName: "Exit"
             shortcut: "Ctrl+W"
             shortcutEnabled: menu.shortcutsEnabled

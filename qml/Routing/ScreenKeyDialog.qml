@@ -56,7 +56,7 @@ DialogFrame {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         textFormat: Text.StyledText
-        text: "<b>Enter</b> a <b>Screen Key</b> on one <br>of the displays in <br> <b>" + dialog.classroomName + "</b>"
+        text: qsTr("<b>Enter</b> a <b>Screen Key</b> on one <br>of the displays in <br> <b>%1</b>").arg(dialog.classroomName)
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.pixelSize: Common.pixelFont(20)
@@ -90,7 +90,7 @@ DialogFrame {
             objectName: "screenKeyConfirm"
             width: Common.pixelWidth(Common.buttonWidth)
             height: Common.pixelHeight(Common.buttonHeight)
-            textToShow: "CONFIRM"
+            textToShow: qsTr("CONFIRM")
             color: dialog.key.length > 0 ? Common.positiveColor : Common.inertColor
             state: dialog.checking ? "Processing" : ""
             onButtonClicked: dialog.confirm()
@@ -99,7 +99,7 @@ DialogFrame {
         ButtonNeutral {
             width: Common.pixelWidth(Common.buttonWidth)
             height: Common.pixelHeight(Common.buttonHeight)
-            textToShow: "CANCEL"
+            textToShow: qsTr("CANCEL")
             onButtonClicked: dialog.cancelled()
         }
     }

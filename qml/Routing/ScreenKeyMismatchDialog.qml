@@ -10,8 +10,8 @@ ConfirmDialog {
     width: Common.pixelWidth(400)
     height: Common.pixelHeight(375)
     iconSource: "qrc:///images/SaveCreateDialogIcon.png"
-    text: "That key doesn't match any of the screen keys displayed in " + classroomName + "."
+    text: qsTr("That key doesn't match any of the screen keys displayed in %1.").arg(classroomName)
     textPixelSize: 20
-    confirmText: "CONFIRM"
+    confirmText: qsTr("CONFIRM")
     cancelText: ""
 }

@@ -106,14 +106,14 @@ Item {
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.margins: Common.pixelWidth(10)
-        text: "Live view: " + viewer.podName
+        text: qsTr("Live view: %1").arg(viewer.podName)
     }
 
     SnapshotCaption {
         anchors.centerIn: parent
         visible: viewer.noPicture
-        text: "No picture from this pod"
-        detail: picture.status === Image.Ready ? "Showing the last picture it sent" : ""
+        text: qsTr("No picture from this pod")
+        detail: picture.status === Image.Ready ? qsTr("Showing the last picture it sent") : ""
         emphasised: true
     }
 
@@ -121,7 +121,7 @@ Item {
         anchors.bottom: parent.bottom
         anchors.right: parent.right
         anchors.margins: Common.pixelWidth(10)
-        text: "Click to close"
+        text: qsTr("Click to close")
     }
 
     MouseArea {

@@ -10,19 +10,19 @@ DialogFrame {
 
     // Who made what Trellion is built with, and under which licence.
     readonly property var legalNotices: [
-        { name: "Qt 5", notice: "Copyright © The Qt Company Ltd and other contributors. GNU Lesser General "
+        { name: "Qt 5", notice: qsTr("Copyright © The Qt Company Ltd and other contributors. GNU Lesser General "
             + "Public License v3 (LGPLv3). Linked dynamically; you may replace the Qt libraries. "
-            + "Source: download.qt.io" },
-        { name: "spdlog", notice: "Copyright © Gabi Melman. MIT License." },
-        { name: "{fmt}", notice: "Copyright © Victor Zverovich and {fmt} contributors. {fmt} License (MIT)." },
-        { name: "libcurl", notice: "Copyright © Daniel Stenberg and many contributors. curl License "
-            + "(MIT/X derivative)." },
-        { name: "OpenSSL", notice: "Copyright © The OpenSSL Project Authors. Apache License 2.0. "
-            + "Used by Qt Network and libcurl for encrypted connections." },
-        { name: "Montserrat fonts", notice: "Copyright © The Montserrat Project Authors. "
-            + "SIL Open Font License 1.1." },
-        { name: "Pictograms from Lucide", notice: "Copyright © Lucide Contributors; portions copyright © "
-            + "Cole Bemis (Feather). ISC License." }
+            + "Source: download.qt.io") },
+        { name: "spdlog", notice: qsTr("Copyright © Gabi Melman. MIT License.") },
+        { name: "{fmt}", notice: qsTr("Copyright © Victor Zverovich and {fmt} contributors. {fmt} License (MIT).") },
+        { name: "libcurl", notice: qsTr("Copyright © Daniel Stenberg and many contributors. curl License "
+            + "(MIT/X derivative).") },
+        { name: "OpenSSL", notice: qsTr("Copyright © The OpenSSL Project Authors. Apache License 2.0. "
+            + "Used by Qt Network and libcurl for encrypted connections.") },
+        { name: qsTr("Montserrat fonts"), notice: qsTr("Copyright © The Montserrat Project Authors. "
+            + "SIL Open Font License 1.1.") },
+        { name: qsTr("Pictograms from Lucide"), notice: qsTr("Copyright © Lucide Contributors; portions copyright © "
+            + "Cole Bemis (Feather). ISC License.") }
     ]
 
     function showDialog() {
@@ -47,7 +47,7 @@ DialogFrame {
         anchors.top: parent.top
         anchors.topMargin: 40
         anchors.horizontalCenter: parent.horizontalCenter
-        text: "Trellion " + stateManager.appVersion()
+        text: qsTr("Trellion %1").arg(stateManager.appVersion())
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.bold: true
@@ -82,8 +82,8 @@ DialogFrame {
             DialogText {
                 textFormat: Text.StyledText
                 font.pixelSize: 12
-                text: "Trellion is built with the software and artwork below, each used under its own "
-                      + "licence and provided \"as is\", without warranty of any kind."
+                text: qsTr("Trellion is built with the software and artwork below, each used under its own "
+                      + "licence and provided \"as is\", without warranty of any kind.")
             }
 
             Repeater {
@@ -106,7 +106,7 @@ DialogFrame {
         anchors.margins: 30
         width: dialog.width * 0.28
         height: dialog.height * 0.088
-        textToShow: "OK"
+        textToShow: qsTr("OK")
         onButtonClicked: dialog.close()
     }
 }

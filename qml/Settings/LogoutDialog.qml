@@ -79,13 +79,13 @@ DialogFrame {
         }
 
         DialogText {
-            text: "Logout"
+            text: qsTr("Logout")
             font.bold: true
             font.pixelSize: Common.pixelFont(20)
         }
 
         DialogText {
-            text: "Enter your password to continue."
+            text: qsTr("Enter your password to continue.")
         }
 
         PasswordField {
@@ -108,14 +108,14 @@ DialogFrame {
             visible: false
 
             DialogText {
-                text: errorLines.networkProblem || "Invalid password"
+                text: errorLines.networkProblem || qsTr("Invalid password")
                 color: Common.accentColor
                 font.bold: true
             }
 
             DialogText {
                 visible: !errorLines.networkProblem
-                text: "To reset your password, please contact your Trellion Admin."
+                text: qsTr("To reset your password, please contact your Trellion Admin.")
                 color: Common.accentColor
                 font.bold: true
             }
@@ -132,14 +132,14 @@ DialogFrame {
 
                 ButtonNeutral {
                     objectName: "logoutCancelButton"
-                    textToShow: "CANCEL"
+                    textToShow: qsTr("CANCEL")
                     onButtonClicked: dialog.cancel()
                 }
 
                 ButtonPositive {
                     id: logoutButton
                     objectName: "logoutButton"
-                    textToShow: "LOGOUT"
+                    textToShow: qsTr("LOGOUT")
                     onButtonClicked: dialog.attemptLogout()
                 }
             }

@@ -29,7 +29,7 @@ Flickable {
         SettingSwitchBox {
             width: parent.width
             style: list.style
-            text: "Password required for logout"
+            text: qsTr("Password required for logout")
             switchObjectName: "passwordLogoutSwitch"
             checked: settingsManager.doesRequirePasswordLogout
             locked: settingsManager.enforcedDoesRequirePasswordLogout
@@ -39,7 +39,7 @@ Flickable {
         SettingSwitchBox {
             width: parent.width
             style: list.style
-            text: "Enable frame forwarding optimization"
+            text: qsTr("Enable frame forwarding optimization")
             switchObjectName: "frameForwardingSwitch"
             checked: settingsManager.doesFrameForwarding
             onToggled: settingsManager.doesFrameForwarding = !settingsManager.doesFrameForwarding
@@ -51,7 +51,7 @@ Flickable {
 
             Text {
                 width: parent.width
-                text: "Primary Display Sharing Mode"
+                text: qsTr("Primary Display Sharing Mode")
                 wrapMode: Text.WordWrap
                 color: Common.textColor
                 font.family: Common.gPrimaryFont
@@ -61,9 +61,9 @@ Flickable {
 
             Text {
                 width: parent.width
-                text: "Sets how content from the primary display shows when routed to a team display. "
+                text: qsTr("Sets how content from the primary display shows when routed to a team display. "
                       + "Full screen covers all posts shared to the team display. "
-                      + "Side by side shows primary display content next to team display posts."
+                      + "Side by side shows primary display content next to team display posts.")
                 wrapMode: Text.WordWrap
                 color: Common.textColor
                 font.family: Common.gPrimaryFont
@@ -83,7 +83,7 @@ Flickable {
                 id: fullScreenOption
                 objectName: "fullScreenOption"
                 style: list.style
-                text: "Full screen"
+                text: qsTr("Full screen")
                 picture: "qrc:///images/FullScreen.png"
                 checked: settingsManager.shouldFullscreenPrimaryPosts
                 locked: settingsManager.enforcedShouldFullscreenPrimaryPosts
@@ -94,7 +94,7 @@ Flickable {
                 id: sideBySideOption
                 objectName: "sideBySideOption"
                 style: list.style
-                text: "Side by side"
+                text: qsTr("Side by side")
                 picture: "qrc:///images/SideBySide.png"
                 checked: !settingsManager.shouldFullscreenPrimaryPosts
                 locked: settingsManager.enforcedShouldFullscreenPrimaryPosts

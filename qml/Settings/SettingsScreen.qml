@@ -48,7 +48,7 @@ Item {
                 id: title
                 anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Settings"
+                text: qsTr("Settings")
                 color: Common.textColor
                 font.family: Common.gPrimaryFont
                 font.bold: true

@@ -10,6 +10,7 @@ mapfile -t TRELLION_LOADED_MODULES <"$(dirname "${BASH_SOURCE[0]}")/../../packag
 TRELLION_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev libqt5svg5-dev
+    qttools5-dev qttools5-dev-tools qttranslations5-l10n
     "${TRELLION_LOADED_MODULES[@]}"
     libspdlog-dev libfmt-dev libcpp-httplib-dev libcurl4-openssl-dev libevent-dev
 )

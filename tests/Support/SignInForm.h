@@ -8,6 +8,7 @@ class WindowDriver;
 
 // The real window's sign-in form, driven as a user does: its two fields are found once by
 // clicking into them, then filled and sent with the Login button.
+// Its texts are read in the interface's language.
 class SignInForm {
 public:
     explicit SignInForm(WindowDriver& ui);

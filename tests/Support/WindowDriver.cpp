@@ -218,6 +218,14 @@ QList<QQuickItem*> WindowDriver::itemsWhere(const std::function<bool(const QQuic
     return found;
 }
 
+QStringList WindowDriver::visibleTexts() const
+{
+    QStringList texts;
+    for (const QQuickItem* item : itemsWhere(isText))
+        texts.append(shownText(item));
+    return texts;
+}
+
 QList<QQuickItem*> WindowDriver::itemsWithText(const QString& text, Match match) const
 {
     return itemsWhere([&](const QQuickItem* item) { return textMatches(shownText(item), text, match); });

@@ -40,6 +40,8 @@ public:
     // The image with that source suffix nearest to `text` among those above and to its right,
     // such as the menu icon in the corner of a card.
     QQuickItem* imageAboveRightOf(const QString& text, const QString& suffix) const;
+    // What every visible text item shows, bottom first, as itemWithText() reads it.
+    QStringList visibleTexts() const;
     // Every visible item for which `test` holds, bottom first.
     QList<QQuickItem*> itemsWhere(const std::function<bool(const QQuickItem*)>& test) const;
 
