@@ -51,6 +51,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>About Trellion</source>
+        <translation>Über Trellion</translation>
+    </message>
+    <message>
+        <source>Scroll notices</source>
+        <translation>Hinweise durchblättern</translation>
+    </message>
 </context>
 <context>
     <name>ActionMenu</name>
@@ -80,6 +88,20 @@
     <message>
         <source>Choose which Pods will output audio when routing content to them.</source>
         <translation>Legen Sie fest, welche Pods den Ton wiedergeben, wenn Inhalte an sie weitergeleitet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>BlockMenuButton</name>
+    <message>
+        <source>Block menu</source>
+        <translation>Blockmenü</translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>Room settings</source>
+        <translation>Raumeinstellungen</translation>
     </message>
 </context>
 <context>
@@ -117,6 +139,10 @@ anzeigen</translation>
     <message>
         <source>Not answering: %1</source>
         <translation>Keine Antwort von: %1</translation>
+    </message>
+    <message>
+        <source>Menu of %1</source>
+        <translation>Menü von %1</translation>
     </message>
 </context>
 <context>
@@ -158,6 +184,10 @@ anzeigen</translation>
         <source>CANCEL</source>
         <translation>ABBRECHEN</translation>
     </message>
+    <message>
+        <source>Save your changes before closing?</source>
+        <translation>Änderungen vor dem Schließen speichern?</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmDialog</name>
@@ -198,6 +228,13 @@ sodass sie in etwa der Aufteilung des Raums entsprechen.</translation>
     <message>
         <source>Operation canceled</source>
         <translation>Vorgang abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteClassroomDialog</name>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
     </message>
 </context>
 <context>
@@ -303,6 +340,10 @@ Bitte versuchen Sie es erneut.</translation>
         <source>SKIP</source>
         <translation>ÜBERSPRINGEN</translation>
     </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Erste Schritte</translation>
+    </message>
 </context>
 <context>
     <name>FirstUsePanel</name>
@@ -315,6 +356,17 @@ Bitte versuchen Sie es erneut.</translation>
  elements to bring your room to life.</source>
         <translation>Erstellen Sie einen Raum und fügen Sie Möbel
  hinzu, um ihn zum Leben zu erwecken.</translation>
+    </message>
+</context>
+<context>
+    <name>HomeButtons</name>
+    <message>
+        <source>Add classroom</source>
+        <translation>Raum hinzufügen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -353,6 +405,10 @@ Bitte versuchen Sie es erneut.</translation>
     <message>
         <source>CANCEL</source>
         <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Leave without saving?</source>
+        <translation>Ohne Speichern verlassen?</translation>
     </message>
 </context>
 <context>
@@ -434,12 +490,20 @@ Bitte versuchen Sie es erneut.</translation>
         <source>Pick an Icon</source>
         <translation>Symbol auswählen</translation>
     </message>
+    <message>
+        <source>Scroll icons</source>
+        <translation>Symbole durchblättern</translation>
+    </message>
 </context>
 <context>
     <name>MessageEditTab</name>
     <message>
         <source>Existing Messages</source>
         <translation>Vorhandene Nachrichten</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
     </message>
 </context>
 <context>
@@ -474,6 +538,10 @@ Bitte versuchen Sie es erneut.</translation>
     <message>
         <source>Messages Full</source>
         <translation>Nachrichtenlimit erreicht</translation>
+    </message>
+    <message>
+        <source>Custom Messages</source>
+        <translation>Eigene Nachrichten</translation>
     </message>
 </context>
 <context>
@@ -551,12 +619,20 @@ Lumaret Pod verbinden.</translation>
         <source>Pod Address</source>
         <translation>Pod-Adresse</translation>
     </message>
+    <message>
+        <source>Primary Display</source>
+        <translation>Hauptanzeige</translation>
+    </message>
 </context>
 <context>
     <name>QuorvexColorPicker</name>
     <message>
         <source>Style</source>
         <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Farbe %1</translation>
     </message>
 </context>
 <context>
@@ -631,6 +707,47 @@ Lumaret Pod verbinden.</translation>
     </message>
 </context>
 <context>
+    <name>RoomShapeTile</name>
+    <message>
+        <source>No shape</source>
+        <translation>Keine Form</translation>
+    </message>
+</context>
+<context>
+    <name>RotationDial</name>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+</context>
+<context>
+    <name>RoutableBlock</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1, disconnected</source>
+        <translation>%1, nicht verbunden</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>zeigt %1</translation>
+    </message>
+    <message>
+        <source>display, receives %1</source>
+        <translation>Anzeige, empfängt %1</translation>
+    </message>
+    <message>
+        <source>sends to %1</source>
+        <translation>sendet an %1</translation>
+    </message>
+</context>
+<context>
     <name>RouteExitDialog</name>
     <message>
         <source>Invalid password, please try again.</source>
@@ -676,6 +793,17 @@ Lumaret Pod verbinden.</translation>
     </message>
 </context>
 <context>
+    <name>RouteLineView</name>
+    <message>
+        <source>Remove route from %1 to %2</source>
+        <translation>Verbindung von %1 zu %2 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove route</source>
+        <translation>Verbindung entfernen</translation>
+    </message>
+</context>
+<context>
     <name>RouteMenu</name>
     <message>
         <source>Add New</source>
@@ -696,6 +824,13 @@ Lumaret Pod verbinden.</translation>
     <message>
         <source>Exit</source>
         <translation>Verlassen</translation>
+    </message>
+</context>
+<context>
+    <name>RouteMenuItem</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -761,6 +896,17 @@ Lumaret Pod verbinden.</translation>
         <source>CANCEL</source>
         <translation>ABBRECHEN</translation>
     </message>
+    <message>
+        <source>Enter a Screen Key</source>
+        <translation>Bildschirmschlüssel eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenKeyField</name>
+    <message>
+        <source>Screen key character %1</source>
+        <translation>Zeichen %1 des Bildschirmschlüssels</translation>
+    </message>
 </context>
 <context>
     <name>ScreenKeyMismatchDialog</name>
@@ -771,6 +917,10 @@ Lumaret Pod verbinden.</translation>
     <message>
         <source>CONFIRM</source>
         <translation>BESTÄTIGEN</translation>
+    </message>
+    <message>
+        <source>Screen key does not match</source>
+        <translation>Bildschirmschlüssel stimmt nicht</translation>
     </message>
 </context>
 <context>
@@ -799,6 +949,10 @@ Lumaret Pod verbinden.</translation>
         <source>Side by side</source>
         <translation>Nebeneinander</translation>
     </message>
+    <message>
+        <source>Scroll settings</source>
+        <translation>Einstellungen durchblättern</translation>
+    </message>
 </context>
 <context>
     <name>SettingsLogic</name>
@@ -816,6 +970,10 @@ Lumaret Pod verbinden.</translation>
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Close settings</source>
+        <translation>Einstellungen schließen</translation>
     </message>
 </context>
 <context>
@@ -835,6 +993,10 @@ Lumaret Pod verbinden.</translation>
     <message>
         <source>Click to close</source>
         <translation>Zum Schließen klicken</translation>
+    </message>
+    <message>
+        <source>Close live view</source>
+        <translation>Live-Ansicht schließen</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1022,17 @@ Wenden Sie sich zum Zurücksetzen Ihres Passworts bitte an Ihre Trellion-Adminis
 Please contact your Trellion Admin.</source>
         <translation>Die Adresse des Dienstes ist nicht sicher.
 Bitte wenden Sie sich an Ihre Trellion-Administration.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamBlockDialog</name>
+    <message>
+        <source>New Team Block</source>
+        <translation>Neuer Teamblock</translation>
+    </message>
+    <message>
+        <source>Edit Team Block</source>
+        <translation>Teamblock bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -898,6 +1071,29 @@ Bitte wenden Sie sich an Ihre Trellion-Administration.</translation>
     </message>
 </context>
 <context>
+    <name>TeamBlockToolbar</name>
+    <message>
+        <source>Larger</source>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>Kleiner</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
     <name>TopBar</name>
     <message>
         <source>About</source>
@@ -910,6 +1106,21 @@ Bitte wenden Sie sich an Ihre Trellion-Administration.</translation>
     <message>
         <source>Logout</source>
         <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Account menu</source>
+        <translation>Kontomenü</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomControl</name>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,14 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>About Trellion</source>
+        <translation>Acerca de Trellion</translation>
+    </message>
+    <message>
+        <source>Scroll notices</source>
+        <translation>Desplazar avisos</translation>
+    </message>
 </context>
 <context>
     <name>ActionMenu</name>
@@ -80,6 +88,20 @@
     <message>
         <source>Choose which Pods will output audio when routing content to them.</source>
         <translation>Elija qué Pods reproducirán el audio cuando se les envíe contenido.</translation>
+    </message>
+</context>
+<context>
+    <name>BlockMenuButton</name>
+    <message>
+        <source>Block menu</source>
+        <translation>Menú del bloque</translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>Room settings</source>
+        <translation>Ajustes del aula</translation>
     </message>
 </context>
 <context>
@@ -117,6 +139,10 @@ enrutamiento</translation>
     <message>
         <source>Not answering: %1</source>
         <translation>Sin respuesta: %1</translation>
+    </message>
+    <message>
+        <source>Menu of %1</source>
+        <translation>Menú de %1</translation>
     </message>
 </context>
 <context>
@@ -158,6 +184,10 @@ enrutamiento</translation>
         <source>CANCEL</source>
         <translation>CANCELAR</translation>
     </message>
+    <message>
+        <source>Save your changes before closing?</source>
+        <translation>¿Guardar los cambios antes de cerrar?</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmDialog</name>
@@ -198,6 +228,13 @@ para que se parezcan a la distribución del espacio.</translation>
     <message>
         <source>Operation canceled</source>
         <translation>Operación cancelada</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteClassroomDialog</name>
+    <message>
+        <source>Delete %1?</source>
+        <translation>¿Eliminar %1?</translation>
     </message>
 </context>
 <context>
@@ -303,6 +340,10 @@ Inténtelo de nuevo.</translation>
         <source>SKIP</source>
         <translation>OMITIR</translation>
     </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Primeros pasos</translation>
+    </message>
 </context>
 <context>
     <name>FirstUsePanel</name>
@@ -315,6 +356,17 @@ Inténtelo de nuevo.</translation>
  elements to bring your room to life.</source>
         <translation>Cree un aula y añada muebles
  para darle vida.</translation>
+    </message>
+</context>
+<context>
+    <name>HomeButtons</name>
+    <message>
+        <source>Add classroom</source>
+        <translation>Añadir aula</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
     </message>
 </context>
 <context>
@@ -353,6 +405,10 @@ Inténtelo de nuevo.</translation>
     <message>
         <source>CANCEL</source>
         <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>Leave without saving?</source>
+        <translation>¿Salir sin guardar?</translation>
     </message>
 </context>
 <context>
@@ -434,12 +490,20 @@ Inténtelo de nuevo.</translation>
         <source>Pick an Icon</source>
         <translation>Elija un icono</translation>
     </message>
+    <message>
+        <source>Scroll icons</source>
+        <translation>Desplazar iconos</translation>
+    </message>
 </context>
 <context>
     <name>MessageEditTab</name>
     <message>
         <source>Existing Messages</source>
         <translation>Mensajes existentes</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Eliminar %1</translation>
     </message>
 </context>
 <context>
@@ -474,6 +538,10 @@ Inténtelo de nuevo.</translation>
     <message>
         <source>Messages Full</source>
         <translation>Límite de mensajes alcanzado</translation>
+    </message>
+    <message>
+        <source>Custom Messages</source>
+        <translation>Mensajes personalizados</translation>
     </message>
 </context>
 <context>
@@ -551,12 +619,20 @@ Pod Lumaret.</translation>
         <source>Pod Address</source>
         <translation>Dirección del Pod</translation>
     </message>
+    <message>
+        <source>Primary Display</source>
+        <translation>Pantalla principal</translation>
+    </message>
 </context>
 <context>
     <name>QuorvexColorPicker</name>
     <message>
         <source>Style</source>
         <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <translation>Color %1</translation>
     </message>
 </context>
 <context>
@@ -631,6 +707,47 @@ Pod Lumaret.</translation>
     </message>
 </context>
 <context>
+    <name>RoomShapeTile</name>
+    <message>
+        <source>No shape</source>
+        <translation>Sin forma</translation>
+    </message>
+</context>
+<context>
+    <name>RotationDial</name>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotación</translation>
+    </message>
+</context>
+<context>
+    <name>RoutableBlock</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1, disconnected</source>
+        <translation>%1, desconectado</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>muestra %1</translation>
+    </message>
+    <message>
+        <source>display, receives %1</source>
+        <translation>pantalla, recibe %1</translation>
+    </message>
+    <message>
+        <source>sends to %1</source>
+        <translation>envía a %1</translation>
+    </message>
+</context>
+<context>
     <name>RouteExitDialog</name>
     <message>
         <source>Invalid password, please try again.</source>
@@ -676,6 +793,17 @@ Pod Lumaret.</translation>
     </message>
 </context>
 <context>
+    <name>RouteLineView</name>
+    <message>
+        <source>Remove route from %1 to %2</source>
+        <translation>Quitar la conexión de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Remove route</source>
+        <translation>Quitar la conexión</translation>
+    </message>
+</context>
+<context>
     <name>RouteMenu</name>
     <message>
         <source>Add New</source>
@@ -696,6 +824,13 @@ Pod Lumaret.</translation>
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>RouteMenuItem</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -761,6 +896,17 @@ Pod Lumaret.</translation>
         <source>CANCEL</source>
         <translation>CANCELAR</translation>
     </message>
+    <message>
+        <source>Enter a Screen Key</source>
+        <translation>Introduzca una clave de pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenKeyField</name>
+    <message>
+        <source>Screen key character %1</source>
+        <translation>Carácter %1 de la clave de pantalla</translation>
+    </message>
 </context>
 <context>
     <name>ScreenKeyMismatchDialog</name>
@@ -771,6 +917,10 @@ Pod Lumaret.</translation>
     <message>
         <source>CONFIRM</source>
         <translation>CONFIRMAR</translation>
+    </message>
+    <message>
+        <source>Screen key does not match</source>
+        <translation>La clave de pantalla no coincide</translation>
     </message>
 </context>
 <context>
@@ -799,6 +949,10 @@ Pod Lumaret.</translation>
         <source>Side by side</source>
         <translation>En paralelo</translation>
     </message>
+    <message>
+        <source>Scroll settings</source>
+        <translation>Desplazar ajustes</translation>
+    </message>
 </context>
 <context>
     <name>SettingsLogic</name>
@@ -816,6 +970,10 @@ Pod Lumaret.</translation>
     <message>
         <source>Settings</source>
         <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Close settings</source>
+        <translation>Cerrar ajustes</translation>
     </message>
 </context>
 <context>
@@ -835,6 +993,10 @@ Pod Lumaret.</translation>
     <message>
         <source>Click to close</source>
         <translation>Haga clic para cerrar</translation>
+    </message>
+    <message>
+        <source>Close live view</source>
+        <translation>Cerrar la vista en directo</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1022,17 @@ Para restablecer su contraseña, póngase en contacto con el administrador de Tr
 Please contact your Trellion Admin.</source>
         <translation>La dirección del servicio no es segura.
 Póngase en contacto con el administrador de Trellion.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamBlockDialog</name>
+    <message>
+        <source>New Team Block</source>
+        <translation>Nuevo bloque de equipo</translation>
+    </message>
+    <message>
+        <source>Edit Team Block</source>
+        <translation>Editar bloque de equipo</translation>
     </message>
 </context>
 <context>
@@ -898,6 +1071,29 @@ Póngase en contacto con el administrador de Trellion.</translation>
     </message>
 </context>
 <context>
+    <name>TeamBlockToolbar</name>
+    <message>
+        <source>Larger</source>
+        <translation>Más grande</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>Más pequeño</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
     <name>TopBar</name>
     <message>
         <source>About</source>
@@ -910,6 +1106,21 @@ Póngase en contacto con el administrador de Trellion.</translation>
     <message>
         <source>Logout</source>
         <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Account menu</source>
+        <translation>Menú de la cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomControl</name>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
     </message>
 </context>
 </TS>
