@@ -41,6 +41,10 @@ bool KeyboardRouting::keyPressed(int key, int modifiers)
         activate();
         return true;
     }
+    if (key == Qt::Key_L) {
+        emit liveViewRequested(m_focusedBlock);
+        return true;
+    }
     if (key == Qt::Key_Delete) {
         setPickedBlock(RoutingRules::NoBlock);
         session->perform(RoutingRules::removeAction(m_focusedBlock), m_focusedBlock);

@@ -7,7 +7,8 @@ class RoutingSession;
 
 // Routing from the keyboard: which block has the focus ring and which one was picked as the
 // source. Tab walks the blocks in reading order; Enter picks and routes under the rules a drag
-// follows, Shift+Enter shares to all, Delete takes routes back, Escape drops the pick.
+// follows, Shift+Enter shares to all, Delete takes routes back, Escape drops the pick, L opens the
+// focused block's live view.
 class KeyboardRouting : public QObject {
     Q_OBJECT
     // RoutingRules::NoBlock while there is none.
@@ -27,6 +28,7 @@ public:
 
 signals:
     void focusedBlockChanged();
+    void liveViewRequested(int block);
     void pickedBlockChanged();
 
 private:

@@ -135,6 +135,15 @@ Item {
         onPreviewRequested: snapshotViewer.showPod(address, name, opener)
     }
 
+    Connections {
+        target: routingSession.keyboard
+        function onLiveViewRequested(block) {
+            var view = plan.viewFor(block)
+            if (view)
+                snapshotViewer.showPod(view.displayAddress, view.displayName, null)
+        }
+    }
+
     RouteMenu {
         id: routeMenu
         objectName: "routeMenu"

@@ -586,6 +586,13 @@ private slots:
         ui->pressKey(Qt::Key_Delete);
         QTRY_VERIFY(routeLines().isEmpty());
         QVERIFY(QTest::qWaitFor([&] { return noPodHasConnections(); }, answerTimeoutMs));
+
+        // L opens the focused block's live view; Escape closes it and the keys work on.
+        ui->pressKey(Qt::Key_L);
+        QVERIFY(ui->waitForText("Live view: Primary Display"));
+        ui->pressKey(Qt::Key_Escape);
+        QVERIFY(ui->waitUntilTextGone("Live view: Primary Display"));
+        QVERIFY(tabTo(0));
     }
 
     // A display switched off mid-class: its block shows "(Disconnected)" with the route drawn

@@ -243,6 +243,9 @@ private slots:
         QVERIFY(keys->keyPressed(Qt::Key_Backtab, Qt::ShiftModifier));
         QCOMPARE(keys->focusedBlock(), teamPods - 1);
         QVERIFY(!keys->keyPressed(Qt::Key_Tab, Qt::ControlModifier)); // left to the menu's shortcuts
+        QSignalSpy liveView(keys, &KeyboardRouting::liveViewRequested);
+        QVERIFY(keys->keyPressed(Qt::Key_L, Qt::NoModifier));
+        QCOMPARE(liveView.takeFirst().first().toInt(), teamPods - 1);
 
         keys->keyPressed(Qt::Key_Backtab, Qt::ShiftModifier);
         QVERIFY(keys->keyPressed(Qt::Key_Space, Qt::NoModifier));
