@@ -38,19 +38,6 @@ void idleFor(int ms)
     loop.exec();
 }
 
-QString createClassroom(AppFixture& app, int pods)
-{
-    ClassroomLayoutModel layout;
-    layout.setClassroomName(QString("Watched %1").arg(pods));
-    for (int pod = 0; pod + 1 < pods; ++pod) {
-        const int index = layout.addTeamBlock(pod, 0, "Display");
-        layout.routableBlock(index)->setDisplayAddress(app.simulator.podAddress(pod));
-    }
-    layout.addPrimaryDisplay(0, 100);
-    layout.primaryDisplay()->setDisplayAddress(app.simulator.podAddress(pods - 1));
-    return app.createClassroom(layout.toJson());
-}
-
 struct Idle {
     double cpuShare; // of one core
     double minutes;
@@ -107,8 +94,7 @@ int main(int argc, char* argv[])
     const int idleMs = (idleSeconds > 0 ? idleSeconds : 30) * 1000;
     QMap<int, QString> classrooms;
     for (int pods : { 50, 200 })
-        classrooms[pods] = createClassroom(app, pods);
-    app.refreshLibrary();
+        classrooms[pods] = app.createFleet(QString("Watched %1").arg(pods), pods - 1); // the last pod is the front display
 
     std::printf("Idle routing session with health checks, %d s per size:\n", idleMs / 1000);
     QJsonObject result { { "idleSeconds", idleMs / 1000 }, { "periodMs", PodHealthMonitor::periodMs } };

@@ -61,21 +61,6 @@ long residentKiB()
     return statm.readAll().split(' ').value(1).toLong() * 4;
 }
 
-// A classroom whose tables use the simulator's pods; the last pod is the front display.
-QString createClassroom(AppFixture& app, int pods)
-{
-    ClassroomLayoutModel layout;
-    layout.setClassroomName(QString("Bench %1").arg(pods));
-    for (int pod = 0; pod + 1 < pods; ++pod) {
-        const int index = layout.addTeamBlock(pod, 0, "Display");
-        layout.routableBlock(index)->setDisplayAddress(app.simulator.podAddress(pod));
-        layout.routableBlock(index)->setDisplayColor("#336699");
-    }
-    layout.addPrimaryDisplay(0, 100);
-    layout.primaryDisplay()->setDisplayAddress(app.simulator.podAddress(pods - 1));
-    return app.createClassroom(layout.toJson());
-}
-
 bool allConnected(RoutingSession& session)
 {
     ClassroomLayoutModel* layout = session.currentLayout();
@@ -312,8 +297,7 @@ int main(int argc, char* argv[])
     const auto freshClassrooms = [&app] {
         QMap<int, QString> classrooms;
         for (int pods : { 10, 50, 200 })
-            classrooms[pods] = createClassroom(app, pods);
-        app.refreshLibrary();
+            classrooms[pods] = app.createFleet(QString("Bench %1").arg(pods), pods - 1); // the last pod is the front display
         return classrooms;
     };
     QMap<int, QString> classrooms;
@@ -357,8 +341,7 @@ int main(int argc, char* argv[])
     std::printf("\n== opening a classroom: bare libcurl client, then the app's session ==\n");
     QMap<int, QString> openingClassrooms;
     for (int pods : { 10, 50, 200, 400 })
-        openingClassrooms[pods] = createClassroom(app, pods);
-    app.refreshLibrary();
+        openingClassrooms[pods] = app.createFleet(QString("Bench %1").arg(pods), pods - 1); // the last pod is the front display
     result.insert("opening", openings(app, openingClassrooms, alternations));
 
     RoutingSession session;
