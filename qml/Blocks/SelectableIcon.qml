@@ -12,9 +12,11 @@ ScaledIcon {
     readonly property bool dragging: mouse.drag.active
     signal picked
 
-    SelectionCorners {
+    // Built only while selected: a classroom holds hundreds of these icons, few ever picked.
+    Loader {
         anchors.fill: parent
-        visible: icon.selected
+        active: icon.selected
+        sourceComponent: SelectionCorners {}
     }
 
     MouseArea {
