@@ -132,6 +132,31 @@ Item {
             compare(origin.y, view.y + view.height - 75)
         }
 
+        // The white corner strokes drawn inside `item`.
+        function cornerStrokes(item) {
+            var count = 0
+            for (var i = 0; i < item.children.length; ++i) {
+                var child = item.children[i]
+                if (child instanceof Rectangle && child.visible && Qt.colorEqual(child.color, "white"))
+                    ++count
+                count += cornerStrokes(child)
+            }
+            return count
+        }
+
+        function test_onlyTheSelectedItemCarriesCorners() {
+            block.teamTableIcon = "RoundTableYellow"
+            view.deselectIcons()
+            compare(cornerStrokes(view.contents), 0)
+            view.selectedFurniture = chair
+            compare(cornerStrokes(view.contents), 8)
+            view.isTableSelected = true
+            view.selectedFurniture = null
+            compare(cornerStrokes(view.contents), 8)
+            view.deselectIcons()
+            compare(cornerStrokes(view.contents), 0)
+        }
+
         function test_selectedChairScalesWithinItsLimits() {
             var tableScale = block.teamTableIconScale
             view.selectedFurniture = chair
