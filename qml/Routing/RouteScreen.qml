@@ -15,8 +15,8 @@ Item {
     property real classroomScale: 1.0
     property var layout: null
     // Nothing lies over the plan: its keys and the menu's shortcuts work.
-    readonly property bool planInFront: !dimming.visible && !gate.locked && !messageDialog.visible
-                                        && !snapshotViewer.visible
+    readonly property bool planInFront: !dimming.visible && !gateLocked() && !messageDialog.shown
+                                        && !snapshotViewer.shown
     signal exited
 
     function enterScreen() {
@@ -31,21 +31,23 @@ Item {
         if (settingsManager.isFirstRoute)
             firstUseGuide.open()
         if (!stateManager.canUserEdit && stateManager.isScreenkeyEnabled)
-            gate.lock(classroomName)
+            gate.get().lock(classroomName)
     }
+    function gateLocked() { return gate.item !== null && gate.item.locked }
     // The screen-key flag is asked for after sign-in and can arrive once the user is already here.
     Connections {
         target: stateManager
         enabled: screen.visible
         function onIsScreenkeyEnabledChanged() {
-            if (!stateManager.canUserEdit && stateManager.isScreenkeyEnabled && !gate.locked)
-                gate.lock(screen.classroomName)
+            if (!stateManager.canUserEdit && stateManager.isScreenkeyEnabled && !screen.gateLocked())
+                gate.get().lock(screen.classroomName)
         }
     }
 
     function isSessionActive() { return routingSession.isSessionActive() }
     function terminateOnExit() {
-        snapshotViewer.hide()
+        if (snapshotViewer.item)
+            snapshotViewer.item.hide()
         routingSession.endSession()
     }
     function getRoutableBlock(index) {
@@ -66,15 +68,19 @@ Item {
             return
         }
         dimming.visible = true
-        exitDialog.showDialog(classroomName, active, password)
+        exitDialog.get().showDialog(classroomName, active, password)
     }
     // Whatever was open when the room was last left (or the user signed out) goes away.
     function closeOverlays() {
-        exitDialog.resetDialog()
-        messageDialog.visible = false
-        snapshotViewer.hide()
+        if (exitDialog.item)
+            exitDialog.item.resetDialog()
+        if (messageDialog.item)
+            messageDialog.item.visible = false
+        if (snapshotViewer.item)
+            snapshotViewer.item.hide()
         dimming.visible = false
-        gate.unlock()
+        if (gate.item)
+            gate.item.unlock()
         routeMenu.clearSelection()
     }
     function leave() {
@@ -132,7 +138,7 @@ Item {
     PreviewButtons {
         anchors.fill: parent
         plan: plan
-        onPreviewRequested: snapshotViewer.showPod(address, name, opener)
+        onPreviewRequested: snapshotViewer.get().showPod(address, name, opener)
     }
 
     Connections {
@@ -140,7 +146,7 @@ Item {
         function onLiveViewRequested(block) {
             var view = plan.viewFor(block)
             if (view)
-                snapshotViewer.showPod(view.displayAddress, view.displayName, null)
+                snapshotViewer.get().showPod(view.displayAddress, view.displayName, null)
         }
     }
 
@@ -152,7 +158,7 @@ Item {
         routingSession: routingSession
         hasPrimaryDisplay: screen.layout !== null && screen.layout.primaryDisplay !== null
         shortcutsEnabled: screen.planInFront
-        onAddNewClicked: messageDialog.showDialog()
+        onAddNewClicked: messageDialog.get().showDialog()
         onExitClicked: screen.requestExit()
     }
 
@@ -185,38 +191,53 @@ Item {
         id: dimming
     }
 
-    OverlayMessageDialog {
+    // Built when first opened; `z` keeps them stacked as listed, whichever is built first.
+    Deferred {
         id: messageDialog
-        anchors.centerIn: parent
-        messageManager: routingSession.overlayMessageManager
-        onMessageConfirmed: {
-            console.log("EVENT: Confirmed new custom message")
-            messageManager.addMessage(text, iconName, iconType, iconText)
-            messageManager.saveMessages()
+        host: screen
+        component: OverlayMessageDialog {
+            z: 1
+            anchors.centerIn: parent
+            messageManager: routingSession.overlayMessageManager
+            onMessageConfirmed: {
+                console.log("EVENT: Confirmed new custom message")
+                messageManager.addMessage(text, iconName, iconType, iconText)
+                messageManager.saveMessages()
+            }
         }
     }
 
-    SnapshotViewer {
+    Deferred {
         id: snapshotViewer
+        host: screen
+        component: SnapshotViewer { z: 2 }
     }
 
-    RouteExitDialog {
+    Deferred {
         id: exitDialog
-        anchors.centerIn: parent
-        onExitConfirmed: screen.leave()
-        onCancelled: dimming.visible = false
+        host: screen
+        component: RouteExitDialog {
+            z: 3
+            anchors.centerIn: parent
+            onExitConfirmed: screen.leave()
+            onCancelled: dimming.visible = false
+        }
     }
 
-    ScreenKeyGate {
+    Deferred {
         id: gate
-        anchors.fill: parent
-        routingSession: routingSession
-        dimming: dimming
-        onCancelled: screen.leave()
+        host: screen
+        properties: ({ routingSession: routingSession, dimming: dimming })
+        component: ScreenKeyGate {
+            z: 4
+            anchors.fill: parent
+            onCancelled: screen.leave()
+        }
     }
 
     RouteFirstUseGuide {
         id: firstUseGuide
+        z: 5
         anchors.centerIn: parent
     }
 }
