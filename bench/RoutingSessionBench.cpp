@@ -252,17 +252,20 @@ Opening appOpening(const QString& classroomId)
         blocks << block;
     QObject listener;
     QSet<RoutableBlock*> answered;
-    for (RoutableBlock* block : blocks)
-        QObject::connect(
-            block, &RoutableBlock::joined, &listener, [&answered, block] { answered.insert(block); });
-    const NetworkManager& network = *Globals::getInstance().networkManager();
-    RoutingSession session;
     Opening opening;
     QElapsedTimer clock;
+    // Read when the last block joins, as the bare client reads its clock when the last answer is in.
+    for (RoutableBlock* block : blocks)
+        QObject::connect(block, &RoutableBlock::joined, &listener, [&, block] {
+            answered.insert(block);
+            if (answered.size() == blocks.size())
+                opening.connectedMs = clock.nsecsElapsed() / 1e6;
+        });
+    const NetworkManager& network = *Globals::getInstance().networkManager();
+    RoutingSession session;
     clock.start();
     session.startSession(classroomId, true, false);
     spinUntil([&] { return answered.size() == blocks.size(); });
-    opening.connectedMs = clock.nsecsElapsed() / 1e6;
     spinUntil([&] { return network.requestQueueSize() == 0 && network.apiRequestsInFlightCount() == 0; });
     opening.answeredMs = clock.nsecsElapsed() / 1e6;
     if (!allConnected(session))
