@@ -149,14 +149,37 @@ double rawRoundsMs(AppFixture& app, int pods)
     return clock.nsecsElapsed() / 1e6;
 }
 
+// Starts a session on the classroom and returns once every block has joined it: the time from the
+// start until the last one joined, read as it joins (the bare client reads its clock when its last
+// answer is in), not at the next check of a polling loop.
+double startAndJoin(RoutingSession& session, const QString& classroomId, const QElapsedTimer& clock)
+{
+    ClassroomLayoutModel* layout
+        = Globals::getInstance().classroomLayoutManager()->classroomLayout(classroomId);
+    QList<RoutableBlock*> blocks { layout->primaryDisplay() };
+    for (TeamBlock* block : layout->teamBlocks())
+        blocks << block;
+    QObject listener;
+    QSet<RoutableBlock*> joined;
+    double lastJoinedMs = 0;
+    for (RoutableBlock* block : blocks)
+        QObject::connect(block, &RoutableBlock::joined, &listener, [&, block] {
+            joined.insert(block);
+            if (joined.size() == blocks.size())
+                lastJoinedMs = clock.nsecsElapsed() / 1e6;
+        });
+    session.startSession(classroomId, true, false);
+    if (!spinUntil([&] { return joined.size() == blocks.size(); }))
+        qFatal("a pod did not join");
+    return lastJoinedMs;
+}
+
 double sessionStartMs(AppFixture& app, const QString& classroomId)
 {
     RoutingSession session;
     QElapsedTimer clock;
     clock.start();
-    session.startSession(classroomId, true, false);
-    spinUntil([&] { return allConnected(session); });
-    const double elapsed = clock.nsecsElapsed() / 1e6;
+    const double elapsed = startAndJoin(session, classroomId, clock);
     session.endSession();
     QTest::qWait(200);
     return elapsed;
@@ -245,27 +268,12 @@ Opening bareOpening(const QStringList& addresses)
 // every opening call is answered, banners and forwarding included.
 Opening appOpening(const QString& classroomId)
 {
-    ClassroomLayoutModel* layout
-        = Globals::getInstance().classroomLayoutManager()->classroomLayout(classroomId);
-    QList<RoutableBlock*> blocks { layout->primaryDisplay() };
-    for (TeamBlock* block : layout->teamBlocks())
-        blocks << block;
-    QObject listener;
-    QSet<RoutableBlock*> answered;
-    Opening opening;
-    QElapsedTimer clock;
-    // Read when the last block joins, as the bare client reads its clock when the last answer is in.
-    for (RoutableBlock* block : blocks)
-        QObject::connect(block, &RoutableBlock::joined, &listener, [&, block] {
-            answered.insert(block);
-            if (answered.size() == blocks.size())
-                opening.connectedMs = clock.nsecsElapsed() / 1e6;
-        });
     const NetworkManager& network = *Globals::getInstance().networkManager();
     RoutingSession session;
+    Opening opening;
+    QElapsedTimer clock;
     clock.start();
-    session.startSession(classroomId, true, false);
-    spinUntil([&] { return answered.size() == blocks.size(); });
+    opening.connectedMs = startAndJoin(session, classroomId, clock);
     spinUntil([&] { return network.requestQueueSize() == 0 && network.apiRequestsInFlightCount() == 0; });
     opening.answeredMs = clock.nsecsElapsed() / 1e6;
     if (!allConnected(session))
