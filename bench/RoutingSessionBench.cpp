@@ -226,29 +226,28 @@ struct Opening {
     double answeredMs = 0;
 };
 
-// The anchor: the same calls to the same pods from a fresh bare_open_bench. Started with
-// posix_spawn, not QProcess: a fork would leave every page of this process copy-on-write, and the
-// session measured next would pay a page fault for each one it writes.
-Opening bareOpening(const QStringList& addresses)
+// Runs `program` with `arguments` to its end and returns what it printed; a failure ends the benchmark.
+// Started with posix_spawn, not QProcess: a fork would leave every page of this process copy-on-write,
+// and the session measured next would pay a page fault for each one it writes.
+QByteArray spawnAndRead(const QByteArray& program, const QStringList& arguments)
 {
-    const QByteArray program = (QCoreApplication::applicationDirPath() + "/bare_open_bench").toLocal8Bit();
-    QList<QByteArray> arguments { program };
-    for (const QString& address : addresses)
-        arguments << address.toLocal8Bit();
+    QList<QByteArray> words { program };
+    for (const QString& argument : arguments)
+        words << argument.toLocal8Bit();
     std::vector<char*> argv;
-    for (QByteArray& argument : arguments)
-        argv.push_back(argument.data());
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
     argv.push_back(nullptr);
     int out[2];
     if (pipe(out) != 0)
-        qFatal("bare_open_bench: no pipe");
+        qFatal("%s: no pipe", program.constData());
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     pid_t pid = 0;
     if (posix_spawn(&pid, program.constData(), &actions, nullptr, argv.data(), environ) != 0)
-        qFatal("bare_open_bench could not start");
+        qFatal("%s could not start", program.constData());
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     QByteArray printed;
@@ -259,8 +258,17 @@ Opening bareOpening(const QStringList& addresses)
     int status = 0;
     waitpid(pid, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        qFatal("bare_open_bench failed");
-    const QList<QByteArray> figures = printed.simplified().split(' ');
+        qFatal("%s failed", program.constData());
+    return printed;
+}
+
+// The anchor: the same calls to the same pods from a fresh bare_open_bench.
+Opening bareOpening(const QStringList& addresses)
+{
+    const QList<QByteArray> figures
+        = spawnAndRead((QCoreApplication::applicationDirPath() + "/bare_open_bench").toLocal8Bit(), addresses)
+              .simplified()
+              .split(' ');
     return { figures.value(1).toDouble(), figures.value(2).toDouble() };
 }
 

@@ -1,7 +1,7 @@
 import QtQuick 2.12
 
 // A dialog built the first time it is wanted, as a child of `host`: a screen keeps several dialogs
-// that most visits never open, and each weighs megabytes once built.
+// that most visits never open, and built they weigh megabytes together.
 QtObject {
     property Component component
     property Item host
