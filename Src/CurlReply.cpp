@@ -1,6 +1,7 @@
 #include "CurlReply.h"
 
 #include "CurlMulti.h"
+#include "ReplyLimits.h"
 
 #include <QLocale>
 
@@ -80,6 +81,7 @@ CurlReply::CurlReply(CurlMulti* multi, QNetworkAccessManager::Operation operatio
     , multi(multi)
     , easy(multi->takeHandle())
     , body(body)
+    , limit(ReplyLimits::of(request))
 {
     setRequest(request);
     setUrl(request.url());
@@ -150,15 +152,23 @@ curl_slist* CurlReply::headersLikeQt(const QNetworkRequest& request, const QByte
     return list;
 }
 
+// Returning less than was given makes curl stop the transfer.
 size_t CurlReply::onHeader(char* data, size_t size, size_t count, void* self)
 {
-    static_cast<CurlReply*>(self)->readHeaderLine(QByteArray(data, int(size * count)));
-    return size * count;
+    auto* reply = static_cast<CurlReply*>(self);
+    reply->readHeaderLine(QByteArray(data, int(size * count)));
+    return reply->refusal.isEmpty() ? size * count : 0;
 }
 
 size_t CurlReply::onBody(char* data, size_t size, size_t count, void* self)
 {
-    static_cast<CurlReply*>(self)->received.append(data, int(size * count));
+    auto* reply = static_cast<CurlReply*>(self);
+    if (reply->limit > 0) {
+        reply->refusal = ReplyLimits::refusalOfSize(reply->received.size() + qint64(size * count), reply->limit);
+        if (!reply->refusal.isEmpty())
+            return 0;
+    }
+    reply->received.append(data, int(size * count));
     return size * count;
 }
 
@@ -176,7 +186,11 @@ void CurlReply::readHeaderLine(const QByteArray& line)
     }
     const int colon = text.indexOf(':');
     if (colon > 0) {
-        receivedHeaders.append({ text.left(colon).trimmed(), text.mid(colon + 1).trimmed() });
+        const QByteArray name = text.left(colon).trimmed();
+        const QByteArray value = text.mid(colon + 1).trimmed();
+        if (limit > 0 && refusal.isEmpty())
+            refusal = ReplyLimits::refusalOfHeader(name, value, limit);
+        receivedHeaders.append({ name, value });
         return;
     }
     // The end of a header block; an interim 1xx answer is not the reply.
@@ -200,7 +214,10 @@ void CurlReply::finishTransfer(CURLcode result)
         emit downloadProgress(received.size(), received.size());
         emit readyRead();
     }
-    if (result != CURLE_OK)
+    if (!refusal.isEmpty()) {
+        ReplyLimits::logRefusal(this, refusal);
+        fail(OperationCanceledError, refusal);
+    } else if (result != CURLE_OK)
         fail(errorForTransfer(result), QString::fromLatin1(curlError));
     else if (status >= 400)
         fail(errorForStatus(status),

@@ -38,6 +38,8 @@ private:
     curl_slist* headers = nullptr;
     QByteArray body; // curl sends from this buffer, and again when it retries
     QByteArray received;
+    const qint64 limit; // of the body, 0 for none
+    QString refusal; // why the transfer was stopped
     qint64 readPosition = 0;
     int status = 0;
     QList<QPair<QByteArray, QByteArray>> receivedHeaders;

@@ -6,12 +6,15 @@
 #include "LookinImage.h"
 #include "PodAccessManager.h"
 #include "ReplyDeadlines.h"
+#include "ReplyLimits.h"
+#include "SnapshotFetcher.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QNetworkReply>
 #include <QPixmap>
+#include <QSslError>
 #include <utility>
 
 namespace {
@@ -40,21 +43,21 @@ NetworkManager::NetworkManager(QObject* parent)
     : QObject(parent)
     , accessManager(new PodAccessManager(this))
     , deadlines(new ReplyDeadlines(this))
+    , snapshots(new SnapshotFetcher(accessManager, deadlines, this))
     , authServiceUrl(Deployment::current().authUrl)
     , backendServiceUrl(Deployment::current().backendUrl)
 {
     qRegisterMetaType<HttpResponse>();
     qRegisterMetaType<HttpRequest*>();
-    podSslConfiguration = QSslConfiguration::defaultConfiguration();
-    podSslConfiguration.setPeerVerifyMode(QSslSocket::VerifyNone);
-    podSslConfiguration.setProtocol(QSsl::TlsV1_0);
 
     connect(accessManager, &QNetworkAccessManager::finished, this, &NetworkManager::networkReplyFinished);
+    connect(accessManager, &QNetworkAccessManager::sslErrors, this, &NetworkManager::logRefusedCertificate);
     connect(deadlines, &ReplyDeadlines::expired, this, [](QNetworkReply* reply) {
-        LOG_WARNING("Timing out request: request=[{}]",
-            reply->property(requestProperty).value<HttpRequest*>()->toString());
+        const auto* request = reply->property(requestProperty).value<HttpRequest*>();
+        LOG_WARNING("Timing out request: request=[{}]", request ? request->toString() : reply->url().toString());
         reply->abort();
     });
+    connect(snapshots, &SnapshotFetcher::arrived, this, &NetworkManager::storeSnapshot);
     connect(this, &NetworkManager::issueNextPodRequest, this, &NetworkManager::issueQueuedPodApiRequest);
 }
 
@@ -187,8 +190,8 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
     const int httpCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     auto* request = reply->property(requestProperty).value<HttpRequest*>();
     if (!request) {
-        if (reply->url().toString().contains(QLatin1String("thedisplay.jpg")))
-            storeSnapshot(reply);
+        if (SnapshotFetcher::isSnapshot(reply))
+            snapshots->take(reply);
         reply->deleteLater();
         return;
     }
@@ -253,13 +256,12 @@ void NetworkManager::addUserToken(QNetworkRequest& request) const
 // ---- Pod control API ----
 
 HttpRequest* NetworkManager::podCall(
-    const QString& apiTag, const QString& verb, const QString& url, const QJsonObject& body, PodTls tls)
+    const QString& apiTag, const QString& verb, const QString& url, const QJsonObject& body)
 {
     auto* request = new HttpRequest(this);
-    if (tls == PodTls::On)
-        request->networkRequest.setSslConfiguration(podSslConfiguration);
     request->networkRequest.setUrl(QUrl(url));
     request->networkRequest.setAttribute(PodAccessManager::podRequestAttribute, true);
+    ReplyLimits::apply(request->networkRequest, ReplyLimits::podCallBytes);
     if (!body.isEmpty()) {
         const QString json = QString::fromUtf8(QJsonDocument(body).toJson());
         addJsonHeaders(request->networkRequest, json);
@@ -271,9 +273,9 @@ HttpRequest* NetworkManager::podCall(
 }
 
 HttpRequest* NetworkManager::queuePodCall(
-    const QString& apiTag, const QString& verb, const QString& url, const QJsonObject& body, PodTls tls)
+    const QString& apiTag, const QString& verb, const QString& url, const QJsonObject& body)
 {
-    HttpRequest* request = podCall(apiTag, verb, url, body, tls);
+    HttpRequest* request = podCall(apiTag, verb, url, body);
     queuePodRequest(request);
     return request;
 }
@@ -292,7 +294,7 @@ HttpRequest* NetworkManager::configurePod(
 {
     const QJsonObject body { { "presence", true }, { "message", message }, { "foreground", foreground },
         { "background", background } };
-    return queuePodCall("API_CONFIGURE", "PATCH", podApi(address), body, PodTls::On);
+    return queuePodCall("API_CONFIGURE", "PATCH", podApi(address), body);
 }
 
 HttpRequest* NetworkManager::disconnectPod(const QString& address, const QString& guid)
@@ -314,29 +316,29 @@ HttpRequest* NetworkManager::showOverlay(const QString& address, const QString& 
 
 HttpRequest* NetworkManager::showRoutingBanners(const QString& address, bool show)
 {
-    return queuePodCall("API_BANNERS", "PATCH", podApi(address), { { "banners", show } }, PodTls::On);
+    return queuePodCall("API_BANNERS", "PATCH", podApi(address), { { "banners", show } });
 }
 
 HttpRequest* NetworkManager::enableFrameForwarding(const QString& address, bool enable)
 {
-    return queuePodCall("API_FORWARDING", "PATCH", podApi(address), { { "forwarding", enable } }, PodTls::On);
+    return queuePodCall("API_FORWARDING", "PATCH", podApi(address), { { "forwarding", enable } });
 }
 
 HttpRequest* NetworkManager::requestServerVersion(const QString& address)
 {
-    return queuePodCall("API_VERSION", "GET", podApi(address) + "/version", {}, PodTls::On);
+    return queuePodCall("API_VERSION", "GET", podApi(address) + "/version");
 }
 
 HttpRequest* NetworkManager::checkPod(const QString& address)
 {
-    HttpRequest* request = podCall(checkTag, "GET", podApi(address) + "/version", {}, PodTls::On);
+    HttpRequest* request = podCall(checkTag, "GET", podApi(address) + "/version");
     send(request, podCheckTimeoutMs);
     return request;
 }
 
 HttpRequest* NetworkManager::queryDeviceId(const QString& address)
 {
-    return queuePodCall("NONAPI", "GET", QString("http://%1/test/id").arg(address), {}, PodTls::On);
+    return queuePodCall("NONAPI", "GET", QString("http://%1/test/id").arg(address));
 }
 
 HttpRequest* NetworkManager::podCheckScreenKey(const QString& address, const QString& screenKey)
@@ -351,12 +353,20 @@ HttpRequest* NetworkManager::orbethLogin(const QString& email, const QString& pa
 {
     const QString body = QString::fromUtf8(
         QJsonDocument(QJsonObject { { "email", email }, { "password", password } }).toJson());
-    auto* request = new HttpRequest(this);
-    request->networkRequest.setUrl(QUrl(baseUrl(authServiceUrl, "TRELLION_AUTH_URL") + "/v1/auth/token"));
-    addJsonHeaders(request->networkRequest, body);
-    request->verb = "POST";
-    request->body = body.toUtf8();
+    HttpRequest* request
+        = cloudCall("POST", baseUrl(authServiceUrl, "TRELLION_AUTH_URL") + "/v1/auth/token", body);
     issueOrbethRequest(request);
+    return request;
+}
+
+HttpRequest* NetworkManager::cloudCall(const QString& verb, const QString& url, const QString& body)
+{
+    auto* request = new HttpRequest(this);
+    request->networkRequest.setUrl(QUrl(url));
+    ReplyLimits::apply(request->networkRequest, ReplyLimits::cloudCallBytes);
+    addJsonHeaders(request->networkRequest, body);
+    request->verb = verb;
+    request->body = body.toUtf8();
     return request;
 }
 
@@ -366,17 +376,24 @@ HttpRequest* NetworkManager::sendBackendCall(const QString& verb, const QString&
         LOG_WARNING("Not logged in!");
         return nullptr;
     }
-    auto* request = new HttpRequest(this);
-    request->networkRequest.setUrl(QUrl(baseUrl(backendServiceUrl, "TRELLION_BACKEND_URL") + path));
-    addJsonHeaders(request->networkRequest, body);
+    HttpRequest* request = cloudCall(verb, baseUrl(backendServiceUrl, "TRELLION_BACKEND_URL") + path, body);
     addUserToken(request->networkRequest);
-    request->verb = verb;
-    request->body = body.toUtf8();
     if (isAccessTokenExpired())
         holdUntilSignedIn(request);
     else
         issueOrbethRequest(request);
     return request;
+}
+
+// An id is one path segment, encoded so that it cannot name another path.
+HttpRequest* NetworkManager::sendItemCall(
+    const QString& verb, const QString& collection, const QString& id, const QString& body)
+{
+    if (id.isEmpty() || id == QLatin1String(".") || id == QLatin1String("..")) {
+        LOG_WARNING("Cloud request not sent: [{}] names no single item of {}", id, collection);
+        return nullptr;
+    }
+    return sendBackendCall(verb, collection + '/' + QString::fromLatin1(QUrl::toPercentEncoding(id)), body);
 }
 
 HttpRequest* NetworkManager::orbethGetClassrooms()
@@ -391,12 +408,12 @@ HttpRequest* NetworkManager::orbethPostNewClassroom(const QString& layoutJson)
 
 HttpRequest* NetworkManager::orbethPutUpdateClassroom(const QString& classroomId, const QString& layoutJson)
 {
-    return sendBackendCall("PUT", "/trellion/api/rooms/" + classroomId, layoutJson);
+    return sendItemCall("PUT", "/trellion/api/rooms", classroomId, layoutJson);
 }
 
 HttpRequest* NetworkManager::orbethDeleteClassroom(const QString& classroomId)
 {
-    return sendBackendCall("DELETE", "/trellion/api/rooms/" + classroomId);
+    return sendItemCall("DELETE", "/trellion/api/rooms", classroomId);
 }
 
 HttpRequest* NetworkManager::orbethGetOverlayMessages()
@@ -411,12 +428,12 @@ HttpRequest* NetworkManager::orbethPostOverlayMessage(const QString& messageJson
 
 HttpRequest* NetworkManager::orbethPutOverlayMessage(const QString& messageId, const QString& messageJson)
 {
-    return sendBackendCall("PUT", "/trellion/api/user_messages/" + messageId, messageJson);
+    return sendItemCall("PUT", "/trellion/api/user_messages", messageId, messageJson);
 }
 
 HttpRequest* NetworkManager::orbethDeleteOverlayMessage(const QString& messageId)
 {
-    return sendBackendCall("DELETE", "/trellion/api/user_messages/" + messageId);
+    return sendItemCall("DELETE", "/trellion/api/user_messages", messageId);
 }
 
 HttpRequest* NetworkManager::orbethGetScreenkeyFeature()
@@ -426,9 +443,9 @@ HttpRequest* NetworkManager::orbethGetScreenkeyFeature()
 
 // ---- Snapshots ----
 
-void NetworkManager::lookin(const QString& address)
+void NetworkManager::lookin(const QString& address, int shownWidth, int shownHeight)
 {
-    accessManager->get(QNetworkRequest(QUrl(QString("http://%1/lookin/thedisplay.jpg").arg(address))));
+    snapshots->fetch(address, QSize(shownWidth, shownHeight));
 }
 
 bool NetworkManager::hasSnapshot(const QString& imageName) const
@@ -437,15 +454,18 @@ bool NetworkManager::hasSnapshot(const QString& imageName) const
     return images && !images->pixmap(imageName).isNull();
 }
 
-void NetworkManager::storeSnapshot(QNetworkReply* reply)
+void NetworkManager::storeSnapshot(const QString& imageName, const QImage& image)
 {
-    // A failed fetch stores a null image: the view then shows nothing.
-    auto* pixmap = new QPixmap;
-    pixmap->loadFromData(reply->readAll());
-    const QString name = reply->url().toString();
     if (LookinImage* images = Globals::getInstance().lookinImage())
-        images->setPixmap(name, pixmap);
-    else
-        delete pixmap;
-    emit imageLoaded(name);
+        images->setPixmap(imageName, new QPixmap(QPixmap::fromImage(image)));
+    emit imageLoaded(imageName);
+}
+
+// Qt then fails the reply with SslHandshakeFailedError; this says why, for whoever reads the log.
+void NetworkManager::logRefusedCertificate(QNetworkReply* reply, const QList<QSslError>& errors)
+{
+    QStringList reasons;
+    for (const QSslError& error : errors)
+        reasons.append(error.errorString());
+    LOG_ERROR("TLS certificate refused: host=[{}] reasons=[{}]", reply->url().host(), reasons.join("; "));
 }

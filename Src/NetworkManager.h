@@ -6,11 +6,14 @@
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
-#include <QSslConfiguration>
+#include <QSize>
 
 class PodAccessManager;
 class ReplyDeadlines;
+class SnapshotFetcher;
+class QImage;
 class QNetworkReply;
+class QSslError;
 
 // The one request engine. Pod calls wait in a FIFO queue that is drained up to
 // the next FLUSH barrier; cloud calls go out at once; snapshots are plain GETs.
@@ -29,9 +32,11 @@ public:
     // A new token sends the cloud calls held for a fresh sign-in again; an empty one drops them.
     // Past `expiry` (when valid) cloud calls are held instead of sent.
     void setFullAccessToken(const QString& token, const QDateTime& expiry = {});
+    bool isAccessTokenExpired() const;
 
     Q_INVOKABLE QString currentOverlay() const { return currentOverlayText; }
-    Q_INVOKABLE void lookin(const QString& address);
+    // `shownWidth` and `shownHeight`, when given, are the most the picture is drawn at, in device pixels.
+    Q_INVOKABLE void lookin(const QString& address, int shownWidth = 0, int shownHeight = 0);
     // Whether the snapshot announced as `imageName` holds a picture; a failed fetch stores an empty one.
     Q_INVOKABLE bool hasSnapshot(const QString& imageName) const;
 
@@ -93,22 +98,24 @@ private slots:
     void networkReplyFinished(QNetworkReply* reply);
 
 private:
-    enum class PodTls { Off, On };
-
     QNetworkReply* send(HttpRequest* request, int timeoutMs);
-    HttpRequest* podCall(const QString& apiTag, const QString& verb, const QString& url,
-        const QJsonObject& body = {}, PodTls tls = PodTls::Off);
-    HttpRequest* queuePodCall(const QString& apiTag, const QString& verb, const QString& url,
-        const QJsonObject& body = {}, PodTls tls = PodTls::Off);
+    HttpRequest* podCall(
+        const QString& apiTag, const QString& verb, const QString& url, const QJsonObject& body = {});
+    HttpRequest* queuePodCall(
+        const QString& apiTag, const QString& verb, const QString& url, const QJsonObject& body = {});
+    HttpRequest* cloudCall(const QString& verb, const QString& url, const QString& body);
     HttpRequest* sendBackendCall(const QString& verb, const QString& path, const QString& body = {});
+    HttpRequest* sendItemCall(
+        const QString& verb, const QString& collection, const QString& id, const QString& body = {});
     QString podApi(const QString& address) const { return podApiUrl.arg(address); }
-    void storeSnapshot(QNetworkReply* reply);
-    bool isAccessTokenExpired() const;
+    void storeSnapshot(const QString& imageName, const QImage& image);
+    void logRefusedCertificate(QNetworkReply* reply, const QList<QSslError>& errors);
     void holdUntilSignedIn(HttpRequest* request);
     void resumeHeldCloudCalls();
 
     PodAccessManager* accessManager;
     ReplyDeadlines* deadlines;
+    SnapshotFetcher* snapshots;
     QString authServiceUrl;
     QString backendServiceUrl;
     const QString podApiUrl = QStringLiteral("http://%1/api/v2/content/activerouting");
@@ -120,5 +127,4 @@ private:
     int apiRequestsInFlight = 0;
     int podRequestsQueuedTotal = 0;
     QString currentOverlayText;
-    QSslConfiguration podSslConfiguration;
 };

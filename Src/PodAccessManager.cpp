@@ -2,6 +2,7 @@
 
 #include "CurlMulti.h"
 #include "CurlReply.h"
+#include "ReplyLimits.h"
 
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>
@@ -39,13 +40,22 @@ void PodAccessManager::closeIdleConnections()
     curl->closeIdleConnections();
 }
 
+// A CurlReply holds its own limit; Qt's reply is watched from outside.
+QNetworkReply* PodAccessManager::createQtRequest(
+    Operation operation, const QNetworkRequest& request, QIODevice* body)
+{
+    QNetworkReply* reply = QNetworkAccessManager::createRequest(operation, request, body);
+    ReplyLimits::enforce(reply);
+    return reply;
+}
+
 QNetworkReply* PodAccessManager::createRequest(
     Operation operation, const QNetworkRequest& request, QIODevice* body)
 {
     const QByteArray verb = verbOf(operation, request);
     if (!curlEnabled || !request.attribute(podRequestAttribute).toBool()
         || request.url().scheme() != QLatin1String("http") || verb.isEmpty())
-        return QNetworkAccessManager::createRequest(operation, request, body);
+        return createQtRequest(operation, request, body);
     // A call without a body goes out as Qt sends it: no Content-Length. Qt shapes a body-less
     // post() or put() its own way; the engine always gives those a body, so Qt keeps them. A HEAD
     // answer has no body to wait for, which curl would have to be told; nothing sends one, so Qt keeps it.
@@ -54,7 +64,7 @@ QNetworkReply* PodAccessManager::createRequest(
     // Only a body already in memory can go out with the header.
     const bool withBody = body && !body->isSequential() && body->size() > 0;
     if (!withoutBody && !withBody)
-        return QNetworkAccessManager::createRequest(operation, request, body);
+        return createQtRequest(operation, request, body);
 
     // Cookies as Qt's path keeps them: sent from the jar, and what comes back stored in it.
     QNetworkRequest sent(request);

@@ -8,7 +8,8 @@ class CurlMulti;
 // header, and Nagle holds it until the pod's delayed ACK: about 40 ms on every call with a body.
 // So pod requests go through libcurl, header and body in one write. Those without a body go
 // there too, so that a pod sees one pool of connections rather than one per transport.
-// Everything else (https, snapshots, the cloud service) stays on Qt's own path.
+// Everything else (https, snapshots, the cloud service) stays on Qt's own path. Both bound the
+// replies' bodies.
 class PodAccessManager : public QNetworkAccessManager {
     Q_OBJECT
 public:
@@ -28,6 +29,8 @@ protected:
         Operation operation, const QNetworkRequest& request, QIODevice* body) override;
 
 private:
+    QNetworkReply* createQtRequest(Operation operation, const QNetworkRequest& request, QIODevice* body);
+
     CurlMulti* curl;
     bool curlEnabled = true;
 };

@@ -4,11 +4,9 @@
 #include "Layout.h"
 #include "Logger.h"
 #include "NetworkManager.h"
+#include "PodReplies.h"
 #include "RouteLine.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRegularExpression>
 #include <QUuid>
 #include <algorithm>
 #include <utility>
@@ -238,9 +236,7 @@ void RoutableBlock::requestVersion()
 
 void RoutableBlock::readVersion(const HttpResponse& response)
 {
-    // Only a JSON string holds the version; a number or anything else reads as 0.
-    const QJsonValue version = QJsonDocument::fromJson(response.data).object().value("version");
-    m_apiVersion = version.toString().toInt(nullptr, 10);
+    m_apiVersion = PodReplies::apiVersion(response.data);
     LOG_ERROR("Block [{}]: API version of server={}", blockIndex(), m_apiVersion);
 }
 
@@ -311,13 +307,12 @@ void RoutableBlock::queryDeviceId()
                     "Block [{}]: Failed to retrieve deviceId: error=[{}]", blockIndex(), response.error);
                 return;
             }
-            static const QRegularExpression row("<tr><td><b>DeviceId</b></td><td>(\\w+)</td></tr>");
-            const QRegularExpressionMatch match = row.match(QString::fromUtf8(response.data));
-            if (!match.hasMatch()) {
+            const QString deviceId = PodReplies::deviceId(response.data);
+            if (deviceId.isEmpty()) {
                 LOG_WARNING("Block [{}]: Failed to parse deviceId", blockIndex());
                 return;
             }
-            setDeviceId(match.captured(1));
+            setDeviceId(deviceId);
         });
 }
 

@@ -4,12 +4,11 @@
 #include "HttpRequest.h"
 #include "Logger.h"
 #include "NetworkManager.h"
+#include "PodReplies.h"
 #include "PropertyHelpers.h"
 #include "RoutableBlock.h"
 #include "Settings/Settings.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QUuid>
 
 namespace {
@@ -27,8 +26,7 @@ int indexOf(const RoutableBlock* block)
 
 QString guidOf(const HttpResponse& response)
 {
-    return response.httpCode == 200 ? QJsonDocument::fromJson(response.data).object().value("guid").toString()
-                                    : QString();
+    return response.httpCode == 200 ? PodReplies::connectionGuid(response.data) : QString();
 }
 
 // Without a status the pod may have acted before its answer was lost; a refusal never does.

@@ -30,6 +30,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QUuid>
 
 namespace {
@@ -68,7 +69,7 @@ NetworkManager* network()
     return Globals::getInstance().networkManager();
 }
 
-// The payload is Base64; the URL-safe alphabet is accepted too, since tokens come in both.
+// The payload is Base64url (the only alphabet a token may hold), read with Qt's Base64 decoder.
 QJsonObject tokenPayload(const QString& piece)
 {
     QByteArray base64 = piece.toLatin1();
@@ -89,9 +90,31 @@ struct AccessToken {
     QString refusal;
 };
 
+// A token travels in a header of every cloud call: anything but Base64url and dots could add headers.
+bool isWellFormedToken(const QString& token)
+{
+    constexpr int longestToken = 16 * 1024;
+    static const QRegularExpression form(QStringLiteral("^[A-Za-z0-9_.-]*$"));
+    return token.size() <= longestToken && form.match(token).hasMatch();
+}
+
+// Seconds since the epoch as a time, without overflow: a far-future expiry is the latest time
+// there is, a past or negative one the epoch.
+QDateTime expiryAt(double seconds)
+{
+    static const QDateTime latest(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC);
+    const double clamped = std::clamp(seconds, 0.0, double(latest.toSecsSinceEpoch()));
+    return QDateTime::fromSecsSinceEpoch(qint64(clamped), Qt::UTC);
+}
+
 AccessToken readAccessToken(const QString& token)
 {
     AccessToken read;
+    if (!isWellFormedToken(token)) {
+        LOG_ERROR("Login failure: Token refused: length=[{}]", token.size());
+        read.refusal = invalidPermissions();
+        return read;
+    }
     const QStringList pieces = token.split('.');
     if (pieces.size() < 2) {
         LOG_ERROR("Login failure: Token missing parts: size=[{}]", pieces.size());
@@ -102,7 +125,7 @@ AccessToken readAccessToken(const QString& token)
     read.permissions
         = payload.value(Deployment::current().authClaim).toObject().value("permissions").toArray();
     if (payload.value("exp").isDouble())
-        read.expiry = QDateTime::fromSecsSinceEpoch(payload.value("exp").toVariant().toLongLong(), Qt::UTC);
+        read.expiry = expiryAt(payload.value("exp").toDouble());
     if (!hasPermission(read.permissions, "read:trellion:rooms")) {
         LOG_ERROR("Login failure: missing read permissions on account");
         read.refusal = invalidPermissions();

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import QtQuick.Window 2.12
 import Common 1.0
 import "../Components"
 import "../Common/RoutingLogic.js" as RoutingLogic
@@ -38,7 +39,9 @@ Item {
         opener = null
     }
     function requestSnapshot() {
-        networkManager.lookin(podAddress)
+        // Decoded no larger than the viewer can ever draw it.
+        networkManager.lookin(podAddress, parent.width * Screen.devicePixelRatio,
+                              parent.height * Screen.devicePixelRatio)
         if (!silence.running)
             silence.start()
     }

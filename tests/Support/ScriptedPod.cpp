@@ -61,9 +61,9 @@ void ScriptedPod::read(QTcpSocket* socket)
 
 void ScriptedPod::act(QTcpSocket* socket, Act what)
 {
-    const QByteArray body = answerBody;
+    const QByteArray body = answer;
     const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
-        + QByteArray::number(body.size()) + "\r\n\r\n";
+        + QByteArray::number(answerLength < 0 ? body.size() : answerLength) + "\r\n" + answerHeaders + "\r\n";
     switch (what) {
     case Act::Answer:
         QTimer::singleShot(answerDelayMs, socket, [socket, head, body] { socket->write(head + body); });

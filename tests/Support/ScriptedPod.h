@@ -21,6 +21,14 @@ public:
     // What it does with the first, second, … request on each connection; the last act repeats.
     void setScript(const QList<Act>& acts) { script = acts; }
     void setAnswerDelayMs(int ms) { answerDelayMs = ms; }
+    // What Act::Answer sends; `announcedLength` (when not negative) is the Content-Length it claims,
+    // `headers` lines ("Name: value\r\n") added to the usual ones.
+    void setAnswer(const QByteArray& body, qint64 announcedLength = -1, const QByteArray& headers = {})
+    {
+        answer = body;
+        answerLength = announcedLength;
+        answerHeaders = headers;
+    }
 
     int requestCount() const { return requests; }
     int connectionCount() const { return connections; }
@@ -38,6 +46,9 @@ private:
     QList<Act> script { Act::Answer };
     QHash<QTcpSocket*, int> answeredOn; // requests seen per connection
     int answerDelayMs = 0;
+    QByteArray answer = answerBody;
+    qint64 answerLength = -1;
+    QByteArray answerHeaders;
     int requests = 0;
     int connections = 0;
     int open = 0;

@@ -9,7 +9,7 @@ namespace sim {
 
 namespace {
 
-const auto tokenEncoding = QByteArray::Base64Encoding | QByteArray::OmitTrailingEquals;
+const auto tokenEncoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
 
 QByteArray encodedPart(const QJsonObject& object)
 {

@@ -17,12 +17,13 @@ class StateManagerTest : public QObject {
     AppFixture app;
     StateManager* state = nullptr;
 
-    QString token(
-        const QJsonValue& permissions, QByteArray::Base64Options alphabet = QByteArray::Base64Encoding)
+    QString token(const QJsonValue& permissions, const QJsonObject& claims = {})
     {
-        const QJsonObject payload { { Deployment::current().authClaim,
-            QJsonObject { { "permissions", permissions } } } };
-        return "header." + QJsonDocument(payload).toJson().toBase64(alphabet | QByteArray::OmitTrailingEquals)
+        QJsonObject payload(claims);
+        payload.insert(Deployment::current().authClaim, QJsonObject { { "permissions", permissions } });
+        return "header."
+            + QJsonDocument(payload).toJson().toBase64(
+                QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals)
             + ".sig";
     }
 
@@ -141,18 +142,27 @@ private slots:
         QTest::newRow("non-string") << token(QJsonArray { 1, QJsonObject() }) << false << false
                                     << missingRead;
         QTest::newRow("url-safe alphabet")
-            << token(QJsonArray { "read:trellion:rooms", "create:trellion:rooms", "?>>?~~" },
-                   QByteArray::Base64UrlEncoding)
-            << true << true << "";
+            << token(QJsonArray { "read:trellion:rooms", "create:trellion:rooms", "?>>?~~" }) << true << true
+            << "";
+        const auto refused = [](const QString& accessToken) {
+            return QString("Login failure: Token refused: length=[%1]").arg(accessToken.size());
+        };
+        const QString injected = token(both) + "\r\nX-Injected: 1";
+        QTest::newRow("header injection") << injected << false << false << refused(injected);
+        const QString standardAlphabet = "a." + QByteArray("{\"x\":\"?>>?~~\"}").toBase64() + ".c";
+        QTest::newRow("standard alphabet") << standardAlphabet << false << false << refused(standardAlphabet);
+        const QString huge = token(both) + QString(16 * 1024, 'a');
+        QTest::newRow("longer than 16 KiB") << huge << false << false << refused(huge);
+        QTest::newRow("far-future expiry") << token(both, { { "exp", 1e300 } }) << true << true << "";
         QTest::newRow("two parts") << token(both).section('.', 0, 1) << true << true << "";
         QTest::newRow("four parts") << token(both) + ".extra" << true << true << "";
         QTest::newRow("one part") << QString("justonepart") << false << false
                                   << "Login failure: Token missing parts: size=[1]";
         QTest::newRow("empty") << QString() << false << false
                                << "Login failure: Token missing parts: size=[1]";
-        QTest::newRow("bad base64") << QString("a.%%%%.c") << false << false << missingRead;
+        QTest::newRow("bad base64") << QString("a.!!!!.c") << false << false << "Login failure: Token refused: length=[8]";
         QTest::newRow("array payload")
-            << QString("a." + QJsonDocument(QJsonArray { both }).toJson().toBase64() + ".c") << false << false
+            << QString("a." + QJsonDocument(QJsonArray { both }).toJson().toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals) + ".c") << false << false
             << missingRead;
     }
 
@@ -169,6 +179,7 @@ private slots:
         QCOMPARE(failed.count(), accepted ? 0 : 1);
         QCOMPARE(state->canUserEdit(), mayEdit);
         QCOMPARE(Globals::getInstance().networkManager()->isLoggedIn(), accepted);
+        QVERIFY(!Globals::getInstance().networkManager()->isAccessTokenExpired());
         if (!logged.isEmpty())
             QCOMPARE(LogFile::messages().last(), logged);
         if (accepted) // let the feature-flag query answer before signing out

@@ -1,12 +1,47 @@
 #include "Deployment.h"
+#include "LogFile.h"
+#include "Logger.h"
 #include "LoopbackServer.h"
 #include "NetworkManager.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QTcpServer>
 #include <QTest>
+
+namespace {
+
+// Speaks TLS on 127.0.0.1 with a self-signed certificate that no system trusts.
+class UntrustedTlsServer : public QTcpServer {
+public:
+    UntrustedTlsServer() { listen(QHostAddress::LocalHost); }
+    QString url() const { return QString("https://127.0.0.1:%1").arg(serverPort()); }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto* socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        socket->setLocalCertificate(QSslCertificate(read("untrusted.crt")));
+        socket->setPrivateKey(QSslKey(read("untrusted.key"), QSsl::Rsa));
+        socket->startServerEncryption();
+    }
+
+private:
+    static QByteArray read(const QString& name)
+    {
+        QFile file(QStringLiteral(TRELLION_TEST_DATA "/tls/") + name);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+};
+
+} // namespace
 
 // What each cloud call puts on the wire, and how it refuses without a token or a URL.
 class CloudApiTest : public QObject {
@@ -120,6 +155,62 @@ private slots:
             QVERIFY(!sent.hasHeader("Content-Length") || sent.header("Content-Length") == "0");
         else
             QCOMPARE(sent.header("Content-Length").toInt(), body.size());
+    }
+
+    // Ids come from documents anyone may have written: each stays one segment of its collection.
+    void idsNameOneItemOnly_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("target"); // empty: nothing sent
+        QTest::newRow("plain") << "r1"
+                               << "r1";
+        QTest::newRow("climbing out") << "../user_messages/msg0001"
+                                      << "..%2Fuser_messages%2Fmsg0001";
+        QTest::newRow("query and fragment") << "a b?c#d"
+                                            << "a%20b%3Fc%23d";
+        QTest::newRow("percent") << "%2e%2e"
+                                 << "%252e%252e";
+        QTest::newRow("parent") << ".." << QString();
+        QTest::newRow("self") << "." << QString();
+        QTest::newRow("empty") << "" << QString();
+    }
+
+    void idsNameOneItemOnly()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, target);
+        auto manager = signedIn();
+        for (const auto& call : { std::function<HttpRequest*()>([&] { return manager->orbethDeleteClassroom(id); }),
+                 std::function<HttpRequest*()>([&] { return manager->orbethPutOverlayMessage(id, "{}"); }) }) {
+            if (target.isEmpty()) {
+                const int before = cloud.requestCount();
+                QVERIFY(!call());
+                QCOMPARE(cloud.requestCount(), before);
+                continue;
+            }
+            const auto sent = send(call);
+            QVERIFY2(sent.target.endsWith("/" + target), qPrintable(sent.target));
+            QVERIFY(sent.target.startsWith("/backend/trellion/api/rooms/")
+                || sent.target.startsWith("/backend/trellion/api/user_messages/"));
+        }
+    }
+
+    void untrustedCertificateFailsTheCallAndSaysWhy()
+    {
+        LogFile::startFresh();
+        SetupLogger();
+        UntrustedTlsServer service;
+        Deployment::current().authUrl = service.url();
+        NetworkManager manager;
+        QSignalSpy done(manager.orbethLogin("a@b.c", "secret"), &HttpRequest::finished);
+        QVERIFY(done.wait(10000));
+        const auto response = done.first().first().value<HttpResponse>();
+        QCOMPARE(response.error, int(QNetworkReply::SslHandshakeFailedError));
+        QCOMPARE(response.httpCode, 0);
+        const QStringList refused = LogFile::messages().filter("TLS certificate refused: host=[127.0.0.1]");
+        QCOMPARE(refused.size(), 1);
+        QVERIFY2(refused.first().contains("self-signed"), qPrintable(refused.first()));
+        QVERIFY(!refused.first().contains("secret"));
     }
 
     void backendCallsNeedASignedInUser()

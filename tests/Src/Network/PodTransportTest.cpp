@@ -3,6 +3,7 @@
 #include "LoopbackServer.h"
 #include "NetworkManager.h"
 #include "PodAccessManager.h"
+#include "ReplyLimits.h"
 #include "ScriptedPod.h"
 
 #include <QNetworkReply>
@@ -178,6 +179,51 @@ private slots:
         QCOMPARE(response.error, int(QNetworkReply::OperationCanceledError));
         QCOMPARE(response.httpCode, 0);
         QTRY_COMPARE(pod.openConnectionCount(), 0); // the connection is not kept for reuse
+    }
+
+    // Answered at once, not at the deadline: a pod cannot make the app hold more than the limit.
+    void repliesOverTheLimitFailAsUnanswered_data()
+    {
+        QTest::addColumn<bool>("curl");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<qint64>("announced");
+        QTest::addColumn<QByteArray>("headers");
+        QTest::addColumn<bool>("accepted");
+        const qint64 limit = ReplyLimits::podCallBytes;
+        const QByteArray gzipped = "\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\x03\x00\x00\x00\x00\x00\x00\x00\x00\x00";
+        for (const bool curl : { true, false }) {
+            const char* path = curl ? "curl" : "Qt";
+            QTest::addRow("%s: at the limit", path) << curl << QByteArray(limit, ' ') << qint64(-1) << QByteArray()
+                                                    << true;
+            QTest::addRow("%s: a byte over", path) << curl << QByteArray(limit + 1, ' ') << qint64(-1)
+                                                   << QByteArray() << false;
+            QTest::addRow("%s: 10 GB announced", path) << curl << QByteArray("{}") << (qint64(10) << 30)
+                                                       << QByteArray() << false;
+            QTest::addRow("%s: gzip, unasked", path) << curl << gzipped << qint64(-1)
+                                                     << QByteArray("Content-Encoding: gzip\r\n") << false;
+            QTest::addRow("%s: identity", path) << curl << QByteArray("{}") << qint64(-1)
+                                                << QByteArray("Content-Encoding: identity\r\n") << true;
+        }
+    }
+
+    void repliesOverTheLimitFailAsUnanswered()
+    {
+        QFETCH(bool, curl);
+        QFETCH(QByteArray, body);
+        QFETCH(qint64, announced);
+        QFETCH(QByteArray, headers);
+        QFETCH(bool, accepted);
+        ScriptedPod pod;
+        pod.setAnswer(body, announced, headers);
+        NetworkManager manager;
+        manager.podAccessManager()->setCurlEnabled(curl);
+        QSignalSpy done(manager.requestServerVersion(pod.address()), &HttpRequest::finished);
+        QVERIFY(done.wait(NetworkManager::podRequestTimeoutMs - 1000));
+        const auto response = done.first().first().value<HttpResponse>();
+        QCOMPARE(response.httpCode, accepted ? 200 : 0);
+        QCOMPARE(response.data.size(), accepted ? body.size() : 0);
+        if (!accepted)
+            QCOMPARE(response.error, int(QNetworkReply::OperationCanceledError));
     }
 
     void abortClosesTheConnectionAndTheNextCallGetsANewOne()
