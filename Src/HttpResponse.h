@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonDocument>
 #include <QMetaType>
 
 // What one request came back with: the network error (0 when none), the HTTP
@@ -9,6 +10,7 @@ struct HttpResponse {
     int error = 0;
     int httpCode = 0;
     QByteArray data;
+    QJsonDocument json; // of a cloud call: `data` read as JSON, off the GUI thread; null when it is none
 };
 
 Q_DECLARE_METATYPE(HttpResponse)

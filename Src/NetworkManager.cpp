@@ -8,6 +8,7 @@
 #include "ReplyDeadlines.h"
 #include "ReplyLimits.h"
 #include "SnapshotFetcher.h"
+#include "WorkerThread.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -44,6 +45,7 @@ NetworkManager::NetworkManager(QObject* parent)
     , accessManager(new PodAccessManager(this))
     , deadlines(new ReplyDeadlines(this))
     , snapshots(new SnapshotFetcher(accessManager, deadlines, this))
+    , cloudJson(new WorkerThread(QStringLiteral("Cloud replies"), this))
     , authServiceUrl(Deployment::current().authUrl)
     , backendServiceUrl(Deployment::current().backendUrl)
 {
@@ -212,8 +214,18 @@ void NetworkManager::networkReplyFinished(QNetworkReply* reply)
         holdUntilSignedIn(request);
         return;
     }
-    if (request->networkRequest.attribute(PodAccessManager::podRequestAttribute).toBool())
-        emit podCallFinished(request->networkRequest.url().authority(), response.httpCode != 0);
+    if (!request->networkRequest.attribute(PodAccessManager::podRequestAttribute).toBool()) {
+        // A cloud answer may be large: it is read as JSON off the GUI thread.
+        cloudJson->run<QJsonDocument>([data = response.data] { return QJsonDocument::fromJson(data); },
+            [request, response](const QJsonDocument& json) {
+                HttpResponse read(response);
+                read.json = json;
+                emit request->finished(read);
+                request->deleteLater();
+            });
+        return;
+    }
+    emit podCallFinished(request->networkRequest.url().authority(), response.httpCode != 0);
     emit request->finished(response);
 
     if (isApiTag(request->apiTag))

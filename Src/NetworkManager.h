@@ -11,6 +11,7 @@
 class PodAccessManager;
 class ReplyDeadlines;
 class SnapshotFetcher;
+class WorkerThread;
 class QImage;
 class QNetworkReply;
 class QSslError;
@@ -116,6 +117,7 @@ private:
     PodAccessManager* accessManager;
     ReplyDeadlines* deadlines;
     SnapshotFetcher* snapshots;
+    WorkerThread* cloudJson;
     QString authServiceUrl;
     QString backendServiceUrl;
     const QString podApiUrl = QStringLiteral("http://%1/api/v2/content/activerouting");

@@ -8,6 +8,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 
 namespace {
 
@@ -53,8 +54,11 @@ void OverlayMessageManager::retrieveMessagesFromOrbeth()
         for (OverlayMessage* message : qAsConst(customMessages))
             message->deleteLater();
         customMessages.clear();
-        for (const QJsonValue& element : QJsonDocument::fromJson(response.data).array()) {
-            OverlayMessage* message = OverlayMessage::fromJson(element.toObject(), this);
+        const QJsonArray elements = response.json.array();
+        if (elements.size() > mostMessagesRead)
+            LOG_WARNING("Overlay messages: reading the first {} of {}", mostMessagesRead, elements.size());
+        for (int read = 0; read < std::min(elements.size(), mostMessagesRead); ++read) {
+            OverlayMessage* message = OverlayMessage::fromJson(elements[read].toObject(), this);
             if (OverlayMessage* replaced = customMessages.value(message->messageId()))
                 replaced->deleteLater();
             customMessages.insert(message->messageId(), message);

@@ -12,6 +12,8 @@ class OverlayMessageManager : public QObject {
     Q_PROPERTY(QList<QObject*> messages READ messagesModel NOTIFY messagesChanged)
 public:
     static constexpr int maximumCustomMessages = 4;
+    // A list from the service may hold anything; no user has more than this.
+    static constexpr int mostMessagesRead = 100;
 
     explicit OverlayMessageManager(QObject* parent = nullptr);
 

@@ -3,6 +3,7 @@
 #include "Logger.h"
 #include "ReplyDeadlines.h"
 #include "ReplyLimits.h"
+#include "WorkerThread.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -19,19 +20,8 @@ SnapshotFetcher::SnapshotFetcher(QNetworkAccessManager* transport, ReplyDeadline
     : QObject(parent)
     , transport(transport)
     , deadlines(deadlines)
-    , decoder(new QObject)
+    , decoding(new WorkerThread(QStringLiteral("Snapshot decoding"), this))
 {
-    decoding.setObjectName(QStringLiteral("Snapshot decoding"));
-    decoder->moveToThread(&decoding);
-    connect(&decoding, &QThread::finished, decoder, &QObject::deleteLater);
-    decoding.start(QThread::LowPriority);
-}
-
-SnapshotFetcher::~SnapshotFetcher()
-{
-    // A decode under way ends first; what it would have handed back is dropped with this object.
-    decoding.quit();
-    decoding.wait();
 }
 
 QString SnapshotFetcher::imageNameOf(const QString& address)
@@ -63,16 +53,23 @@ void SnapshotFetcher::take(QNetworkReply* reply)
     // A failed fetch hands back a null picture: the view then shows nothing.
     const QByteArray data = reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
     const QSize shown = reply->property(shownSizeProperty).toSize();
-    QMetaObject::invokeMethod(decoder, [this, name, data, shown] {
+    struct Decoded {
+        QImage image;
         QString refusal;
-        const QImage image = data.isEmpty() ? QImage() : decode(data, shown, &refusal);
-        QMetaObject::invokeMethod(this, [this, name, image, refusal] {
-            if (!refusal.isEmpty())
-                LOG_WARNING("Snapshot refused: {}: url=[{}]", refusal, name);
+    };
+    decoding->run<Decoded>(
+        [data, shown] {
+            Decoded decoded;
+            if (!data.isEmpty())
+                decoded.image = decode(data, shown, &decoded.refusal);
+            return decoded;
+        },
+        [this, name](const Decoded& decoded) {
+            if (!decoded.refusal.isEmpty())
+                LOG_WARNING("Snapshot refused: {}: url=[{}]", decoded.refusal, name);
             inFlight.remove(name);
-            emit arrived(name, image);
+            emit arrived(name, decoded.image);
         });
-    });
 }
 
 QImage SnapshotFetcher::decode(const QByteArray& data, const QSize& shown, QString* refusal)

@@ -3,11 +3,11 @@
 #include <QImage>
 #include <QObject>
 #include <QSet>
-#include <QThread>
 
 class QNetworkAccessManager;
 class QNetworkReply;
 class ReplyDeadlines;
+class WorkerThread;
 
 // Fetches pods' display snapshots: at most one request per pod at a time, each bounded in time and
 // size, and decoded off the GUI thread to the size it is shown at.
@@ -19,7 +19,6 @@ public:
     static constexpr int longestSide = 4096;
 
     SnapshotFetcher(QNetworkAccessManager* transport, ReplyDeadlines* deadlines, QObject* parent);
-    ~SnapshotFetcher() override;
 
     static QString imageNameOf(const QString& address);
     static bool isSnapshot(const QNetworkReply* reply);
@@ -39,7 +38,6 @@ signals:
 private:
     QNetworkAccessManager* transport;
     ReplyDeadlines* deadlines;
-    QThread decoding;
-    QObject* decoder; // lives on `decoding`
+    WorkerThread* decoding;
     QSet<QString> inFlight; // image names
 };

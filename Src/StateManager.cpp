@@ -61,7 +61,7 @@ QString signInFailureReason(const HttpResponse& response)
 
 QString accessTokenOf(const HttpResponse& response)
 {
-    return QJsonDocument::fromJson(response.data).object().value("access_token").toString();
+    return response.json.object().value("access_token").toString();
 }
 
 NetworkManager* network()
