@@ -54,6 +54,7 @@ CloudService::CloudService(HttpServer& server, QList<Account> accounts, const QS
     , tokens(authClaim, tokenLifetimeSeconds)
     , store(dataDirectory)
 {
+    server.redirectTo(messagesPath);
     server.route("POST", "/v1/auth/token",
         [this](const ServerRequest& request, ServerResponse& response) { signIn(request, response); });
 
