@@ -79,6 +79,11 @@ bool CloudService::open(const PodAddressCodec& codec, const QJsonArray& library,
     return store.open(codec, { { roomsCollection, rooms } }, error);
 }
 
+bool CloudService::replaceRooms(const QString& text)
+{
+    return store.replaceVerbatim(roomsCollection, text);
+}
+
 void CloudService::signIn(const ServerRequest& request, ServerResponse& response)
 {
     const auto body = JsonHttp::bodyObject(request);
@@ -128,7 +133,7 @@ void CloudService::serveCollection(const std::string& path, const Collection& co
     };
 
     backend("GET", path, [=](const Account& account, const ServerRequest&, ServerResponse& response) {
-        JsonHttp::reply(response, 200, QJsonDocument(store.list(collection.storedAs(account))));
+        response.setContent(store.listText(collection.storedAs(account)).toStdString(), "application/json");
     });
     backend(
         "POST", path, [=](const Account& account, const ServerRequest& request, ServerResponse& response) {
