@@ -230,6 +230,12 @@ bool HttpServer::bind(int port)
 
 void HttpServer::close()
 {
+    // Streams whose client left are ours to release; the others go with their connections.
+    for (evhttp_request* exchange : streams) {
+        if (!evhttp_request_get_connection(exchange))
+            evhttp_send_reply_end(exchange);
+    }
+    streams.clear();
     if (http)
         evhttp_free(http);
     http = nullptr;
@@ -286,7 +292,7 @@ void HttpServer::serve(evhttp_request* exchange)
 }
 
 void HttpServer::answer(
-    evhttp_request* exchange, const ServerRequest& request, const Handler& handler, const Fault& fault) const
+    evhttp_request* exchange, const ServerRequest& request, const Handler& handler, const Fault& fault)
 {
     if (fault.action == Fault::Action::Hold)
         return;
@@ -306,8 +312,9 @@ void HttpServer::answer(
     send(exchange, response, fault.action == Fault::Action::Cut);
 }
 
-void HttpServer::stream(evhttp_request* exchange, const ServerResponse& response, bool endless) const
+void HttpServer::stream(evhttp_request* exchange, const ServerResponse& response, bool endless)
 {
+    streams.insert(exchange);
     evkeyvalq* headers = addHeaders(exchange, response);
     if (!endless)
         evhttp_add_header(headers, "Content-Length", hugeLength);
@@ -320,12 +327,14 @@ void HttpServer::stream(evhttp_request* exchange, const ServerResponse& response
     feed(exchange, endless);
 }
 
-void HttpServer::feed(evhttp_request* exchange, bool endless) const
+void HttpServer::feed(evhttp_request* exchange, bool endless)
 {
     // Once the client has hung up, libevent leaves the unfinished request to us.
     evhttp_connection* connection = evhttp_request_get_connection(exchange);
-    if (!connection)
+    if (!connection) {
+        streams.erase(exchange);
         return evhttp_send_reply_end(exchange);
+    }
     const evbuffer* unsent = bufferevent_get_output(evhttp_connection_get_bufferevent(connection));
     if (endless && evbuffer_get_length(unsent) < endlessPiece.size())
         sendPiece(exchange, endlessPiece);

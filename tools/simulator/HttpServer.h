@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <regex>
+#include <set>
 
 struct evhttp;
 struct evhttp_request;
@@ -58,18 +59,20 @@ private:
     static void dispatch(evhttp_request* exchange, void* server);
     void serve(evhttp_request* exchange);
     // Runs once the answer's delay is over.
-    void answer(evhttp_request* exchange, const ServerRequest& request, const Handler& handler,
-        const Fault& fault) const;
+    void answer(
+        evhttp_request* exchange, const ServerRequest& request, const Handler& handler, const Fault& fault);
     // Starts an answer that never completes: a chunked body without end, or a Content-Length far
     // beyond the few bytes that follow.
-    void stream(evhttp_request* exchange, const ServerResponse& response, bool endless) const;
+    void stream(evhttp_request* exchange, const ServerResponse& response, bool endless);
     // Keeps a streamed answer going until its client hangs up, then releases it.
-    void feed(evhttp_request* exchange, bool endless) const;
+    void feed(evhttp_request* exchange, bool endless);
 
     const QString serverName;
     const QString group;
     ServerContext& context;
     std::vector<Route> routes;
+    // Streamed answers not yet released.
+    std::set<evhttp_request*> streams;
     std::string redirectPath = "/";
     evhttp* http = nullptr;
     int boundPort = 0;
