@@ -12,7 +12,7 @@ TRELLION_PACKAGES=(
     qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev libqt5svg5-dev
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
     "${TRELLION_LOADED_MODULES[@]}"
-    libspdlog-dev libfmt-dev libcpp-httplib-dev libcurl4-openssl-dev libevent-dev
+    libspdlog-dev libfmt-dev libcpp-httplib-dev libcurl4-openssl-dev libevent-dev zlib1g-dev
 )
 
 # Running the tests, besides.

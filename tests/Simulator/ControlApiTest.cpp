@@ -133,6 +133,37 @@ private slots:
             statusOf(cloud.Post("/control/pods/9/power-cycle", json({ { "silentMs", 10 } }), jsonType)), 404);
     }
 
+    // Rooms as another tool may have stored them reach the app byte for byte, and stay as they are
+    // when the app changes a neighbour.
+    void servesARoomLibraryAsSent()
+    {
+        InProcessSimulator simulator;
+        QByteArray blocks = R"({"name":"B0","address":"{pod:0}"})";
+        for (int block = 1; block < 100000; ++block)
+            blocks += QString(R"(,{"name":"B%1","address":"127.0.0.1:9"})").arg(block).toUtf8();
+        const QByteArray library
+            = R"([{"id":"../user_messages/msg0001","name":"Traversal"},)"
+              R"({"id":7,"name":"Number"},{"name":"No id"},)"
+              R"({"id":"big","roomscale":1e308,"future":{"z":[1,2]},"a":0,"teamblocks":[)"
+            + blocks + "]}]";
+        auto cloud = simulator.cloud();
+        QCOMPARE(statusOf(cloud.Put("/control/rooms", library.toStdString(), jsonType)), 204);
+        const httplib::Headers auth = simulator.signIn("editor@trellion.example", "editor-pass");
+        const auto listed = cloud.Get("/trellion/api/rooms", auth);
+        QCOMPARE(statusOf(listed), 200);
+        QCOMPARE(QByteArray::fromStdString(listed->body),
+            QByteArray(library).replace("{pod:0}", simulator.podAddress(0).toUtf8()));
+
+        for (const char* refused : { R"({"id":"x"})", "[{", "" })
+            QCOMPARE(statusOf(cloud.Put("/control/rooms", refused, jsonType)), 400);
+        QCOMPARE(statusOf(cloud.Delete("/trellion/api/rooms/big", auth)), 204);
+        const QJsonArray kept = json(cloud.Get("/trellion/api/rooms", auth)).array();
+        QCOMPARE(kept.size(), 3);
+        QCOMPARE(kept.at(0)["id"].toString(), "../user_messages/msg0001");
+        QCOMPARE(kept.at(1)["id"], QJsonValue(7));
+        QVERIFY(!kept.at(2).toObject().contains("id"));
+    }
+
     void controlCallsAreNeitherRecordedNorFaulted()
     {
         InProcessSimulator simulator;

@@ -54,6 +54,7 @@ CloudService::CloudService(HttpServer& server, QList<Account> accounts, const QS
     , tokens(authClaim, tokenLifetimeSeconds)
     , store(dataDirectory)
 {
+    server.redirectTo(messagesPath);
     server.route("POST", "/v1/auth/token",
         [this](const ServerRequest& request, ServerResponse& response) { signIn(request, response); });
 
@@ -76,6 +77,11 @@ bool CloudService::open(const PodAddressCodec& codec, const QJsonArray& library,
     for (const QJsonValue& room : library)
         rooms.append(normalizedObject(room.toObject()));
     return store.open(codec, { { roomsCollection, rooms } }, error);
+}
+
+bool CloudService::replaceRooms(const QString& text)
+{
+    return store.replaceVerbatim(roomsCollection, text);
 }
 
 void CloudService::signIn(const ServerRequest& request, ServerResponse& response)
@@ -127,7 +133,7 @@ void CloudService::serveCollection(const std::string& path, const Collection& co
     };
 
     backend("GET", path, [=](const Account& account, const ServerRequest&, ServerResponse& response) {
-        JsonHttp::reply(response, 200, QJsonDocument(store.list(collection.storedAs(account))));
+        response.setContent(store.listText(collection.storedAs(account)).toStdString(), "application/json");
     });
     backend(
         "POST", path, [=](const Account& account, const ServerRequest& request, ServerResponse& response) {

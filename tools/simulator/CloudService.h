@@ -22,6 +22,9 @@ public:
 
     // Call once the pod addresses are known; `library` holds the rooms to start with.
     bool open(const PodAddressCodec& codec, const QJsonArray& library, QString* error);
+    // Replaces the room library with a JSON array of rooms, served byte for byte until it changes.
+    // False when the text is not a JSON array.
+    bool replaceRooms(const QString& text);
 
 private:
     using AccountHandler = std::function<void(const Account&, const ServerRequest&, ServerResponse&)>;

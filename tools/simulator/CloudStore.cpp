@@ -71,10 +71,26 @@ bool CloudStore::open(const PodAddressCodec& podCodec, const QMap<QString, QJson
     return true;
 }
 
-QJsonArray CloudStore::list(const QString& collection) const
+QByteArray CloudStore::listText(const QString& collection) const
 {
     std::lock_guard lock(mutex);
-    return collections.value(collection);
+    return verbatim.contains(collection)
+        ? verbatim.value(collection)
+        : QJsonDocument(collections.value(collection)).toJson(QJsonDocument::Compact);
+}
+
+bool CloudStore::replaceVerbatim(const QString& collection, const QString& text)
+{
+    std::lock_guard lock(mutex);
+    const QByteArray decoded = codec->decode(text).toUtf8();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(decoded, &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray())
+        return false;
+    collections.insert(collection, document.array());
+    verbatim.insert(collection, decoded);
+    save();
+    return true;
 }
 
 QJsonObject CloudStore::create(const QString& collection, QJsonObject document)
@@ -82,7 +98,7 @@ QJsonObject CloudStore::create(const QString& collection, QJsonObject document)
     std::lock_guard lock(mutex);
     document = withId(document, newId());
     collections[collection].append(document);
-    save();
+    changed(collection);
     return document;
 }
 
@@ -95,7 +111,7 @@ std::optional<QJsonObject> CloudStore::replace(
         return std::nullopt;
     document = withId(document, id);
     collections[collection][index] = document;
-    save();
+    changed(collection);
     return document;
 }
 
@@ -106,8 +122,14 @@ bool CloudStore::remove(const QString& collection, const QString& id)
     if (index < 0)
         return false;
     collections[collection].removeAt(index);
-    save();
+    changed(collection);
     return true;
+}
+
+void CloudStore::changed(const QString& collection)
+{
+    verbatim.remove(collection);
+    save();
 }
 
 QString CloudStore::filePath() const

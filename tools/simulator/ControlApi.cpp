@@ -1,6 +1,7 @@
 #include "ControlApi.h"
 
 #include "AnalyticsEndpoint.h"
+#include "CloudService.h"
 #include "HttpServer.h"
 #include "JsonHttp.h"
 #include "PodFleet.h"
@@ -28,8 +29,8 @@ bool setFaults(FaultTable& faults, const QJsonDocument& body, QString* error)
 
 } // namespace
 
-ControlApi::ControlApi(
-    HttpServer& server, ServerContext& context, PodFleet& pods, const AnalyticsEndpoint& analytics)
+ControlApi::ControlApi(HttpServer& server, ServerContext& context, PodFleet& pods,
+    const AnalyticsEndpoint& analytics, CloudService& service)
 {
     server.control(
         "GET", "/control/requests", [&context](const ServerRequest& request, ServerResponse& response) {
@@ -91,6 +92,14 @@ ControlApi::ControlApi(
     server.control("GET", "/control/analytics", [&analytics](const ServerRequest&, ServerResponse& response) {
         JsonHttp::reply(response, 200, analytics.summary());
     });
+
+    // Any rooms at all, as another tool might have stored them: ids of any type or none, any keys.
+    server.control(
+        "PUT", "/control/rooms", [&service](const ServerRequest& request, ServerResponse& response) {
+            if (!service.replaceRooms(QString::fromStdString(request.body)))
+                return JsonHttp::replyMalformed(response, "an array of rooms");
+            response.status = 204;
+        });
 }
 
 } // namespace sim

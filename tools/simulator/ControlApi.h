@@ -3,6 +3,7 @@
 namespace sim {
 
 class AnalyticsEndpoint;
+class CloudService;
 class HttpServer;
 class PodFleet;
 struct ServerContext;
@@ -19,10 +20,11 @@ struct ServerContext;
 //   POST   /control/faults                a fault or an array of faults -> 200 {"faults": [...]}
 //   DELETE /control/faults                204
 //   GET    /control/analytics             the analytics summary
+//   PUT    /control/rooms                 a JSON array of rooms -> 204; the library is served as sent
 class ControlApi {
 public:
-    ControlApi(
-        HttpServer& server, ServerContext& context, PodFleet& pods, const AnalyticsEndpoint& analytics);
+    ControlApi(HttpServer& server, ServerContext& context, PodFleet& pods, const AnalyticsEndpoint& analytics,
+        CloudService& service);
 };
 
 } // namespace sim

@@ -8,7 +8,8 @@ namespace sim {
 
 namespace {
 
-const QString actionNames[] = { "answer", "hold", "close", "garbage", "cut" };
+const QString actionNames[] = { "answer", "hold", "close", "garbage", "cut", "gzipBomb", "endless",
+    "hugeImage", "redirect", "gzipBody", "hugeLength" };
 
 bool isTarget(const QString& target)
 {

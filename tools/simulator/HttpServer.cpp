@@ -1,5 +1,6 @@
 #include "HttpServer.h"
 
+#include "HostileBodies.h"
 #include "JsonHttp.h"
 #include "ServerContext.h"
 
@@ -20,6 +21,16 @@ namespace sim {
 namespace {
 
 const std::string garbage = "\x89\x01<garbage>{\"unterminated: ";
+
+// An endless body goes out in pieces of this size, one at most every few milliseconds and only
+// while the client keeps up.
+const std::string endlessPiece(64 * 1024, ' ');
+constexpr std::chrono::milliseconds endlessPause(5);
+// How often a held streamed answer looks whether its client is still there.
+constexpr std::chrono::milliseconds hangUpCheck(100);
+const char* const hugeLength = "10000000000";
+// What follows the huge Content-Length: the start of the real body.
+constexpr size_t hugeLengthBytes = 16;
 
 // The app reuses a pod's connections across a session; an idle one closes after this long.
 constexpr int idleSeconds = 2;
@@ -79,12 +90,20 @@ ServerRequest requestOf(evhttp_request* exchange)
     return request;
 }
 
-// A cut answer promises the whole body, carries its first half and closes the connection.
-void send(evhttp_request* exchange, const ServerResponse& response, bool cut)
+evkeyvalq* addHeaders(evhttp_request* exchange, const ServerResponse& response)
 {
     evkeyvalq* headers = evhttp_request_get_output_headers(exchange);
     if (!response.contentType.empty())
         evhttp_add_header(headers, "Content-Type", response.contentType.c_str());
+    for (const auto& [name, value] : response.headers)
+        evhttp_add_header(headers, name.c_str(), value.c_str());
+    return headers;
+}
+
+// A cut answer promises the whole body, carries its first half and closes the connection.
+void send(evhttp_request* exchange, const ServerResponse& response, bool cut)
+{
+    evkeyvalq* headers = addHeaders(exchange, response);
     std::string body = response.body;
     if (cut) {
         if (body.empty())
@@ -97,6 +116,53 @@ void send(evhttp_request* exchange, const ServerResponse& response, bool cut)
     evbuffer_add(buffer, body.data(), body.size());
     evhttp_send_reply(exchange, response.status, nullptr, buffer);
     evbuffer_free(buffer);
+}
+
+void sendPiece(evhttp_request* exchange, const std::string& piece)
+{
+    evbuffer* buffer = evbuffer_new();
+    evbuffer_add(buffer, piece.data(), piece.size());
+    evhttp_send_reply_chunk(exchange, buffer);
+    evbuffer_free(buffer);
+}
+
+// What a fault's action makes of the real answer. Hostile answers have a status of their own
+// unless the fault gives one.
+void spoil(ServerResponse& response, const Fault& fault, const std::string& elsewhere)
+{
+    const auto answerWith = [&](int status) {
+        if (fault.status == 0)
+            response.status = status;
+    };
+    switch (fault.action) {
+    case Fault::Action::Garbage:
+        response.body = garbage;
+        break;
+    case Fault::Action::GzipBomb:
+        answerWith(200);
+        response.body = HostileBodies::gzipBomb();
+        response.headers.emplace_back("Content-Encoding", "gzip");
+        break;
+    case Fault::Action::GzipBody:
+        response.body = HostileBodies::gzipped(response.body);
+        response.headers.emplace_back("Content-Encoding", "gzip");
+        break;
+    case Fault::Action::HugeImage:
+        answerWith(200);
+        response.setContent(HostileBodies::hugeJpeg(), "image/jpeg");
+        break;
+    case Fault::Action::Redirect:
+        answerWith(302);
+        response.setContent({}, {});
+        response.headers.emplace_back("Location", elsewhere);
+        break;
+    case Fault::Action::Endless:
+    case Fault::Action::HugeLength:
+        answerWith(200);
+        break;
+    default:
+        break;
+    }
 }
 
 // Hangs up without answering. Nothing can be written on the shut socket, so the reply only lets
@@ -164,6 +230,12 @@ bool HttpServer::bind(int port)
 
 void HttpServer::close()
 {
+    // Streams whose client left are ours to release; the others go with their connections.
+    for (evhttp_request* exchange : streams) {
+        if (!evhttp_request_get_connection(exchange))
+            evhttp_send_reply_end(exchange);
+    }
+    streams.clear();
     if (http)
         evhttp_free(http);
     http = nullptr;
@@ -220,7 +292,7 @@ void HttpServer::serve(evhttp_request* exchange)
 }
 
 void HttpServer::answer(
-    evhttp_request* exchange, const ServerRequest& request, const Handler& handler, const Fault& fault) const
+    evhttp_request* exchange, const ServerRequest& request, const Handler& handler, const Fault& fault)
 {
     if (fault.action == Fault::Action::Hold)
         return;
@@ -234,9 +306,40 @@ void HttpServer::answer(
         handler(request, response);
     if (response.held)
         return;
-    if (fault.action == Fault::Action::Garbage)
-        response.body = garbage;
+    spoil(response, fault, (url() + QString::fromStdString(redirectPath)).toStdString());
+    if (fault.action == Fault::Action::Endless || fault.action == Fault::Action::HugeLength)
+        return stream(exchange, response, fault.action == Fault::Action::Endless);
     send(exchange, response, fault.action == Fault::Action::Cut);
+}
+
+void HttpServer::stream(evhttp_request* exchange, const ServerResponse& response, bool endless)
+{
+    streams.insert(exchange);
+    evkeyvalq* headers = addHeaders(exchange, response);
+    if (!endless)
+        evhttp_add_header(headers, "Content-Length", hugeLength);
+    // Only the client or the simulator stopping ends it, not the idle time-out.
+    if (evhttp_connection* connection = evhttp_request_get_connection(exchange))
+        evhttp_connection_set_timeout(connection, 0);
+    evhttp_send_reply_start(exchange, response.status, nullptr);
+    if (!endless)
+        sendPiece(exchange, response.body.substr(0, hugeLengthBytes));
+    feed(exchange, endless);
+}
+
+void HttpServer::feed(evhttp_request* exchange, bool endless)
+{
+    // Once the client has hung up, libevent leaves the unfinished request to us.
+    evhttp_connection* connection = evhttp_request_get_connection(exchange);
+    if (!connection) {
+        streams.erase(exchange);
+        return evhttp_send_reply_end(exchange);
+    }
+    const evbuffer* unsent = bufferevent_get_output(evhttp_connection_get_bufferevent(connection));
+    if (endless && evbuffer_get_length(unsent) < endlessPiece.size())
+        sendPiece(exchange, endlessPiece);
+    context.loop.after(
+        endless ? endlessPause : hangUpCheck, [this, exchange, endless] { feed(exchange, endless); });
 }
 
 } // namespace sim

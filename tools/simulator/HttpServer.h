@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <regex>
+#include <set>
 
 struct evhttp;
 struct evhttp_request;
@@ -34,6 +35,9 @@ public:
     void route(const std::string& method, const std::string& pattern, Handler handler);
     void control(const std::string& method, const std::string& pattern, Handler handler);
 
+    // Where a "redirect" fault sends the client: a path of this server.
+    void redirectTo(std::string path) { redirectPath = std::move(path); }
+
     // Port 0 picks a free one. Call before the event loop starts.
     bool bind(int port);
     // Hangs up every connection and stops listening. Call once the event loop has stopped.
@@ -55,13 +59,21 @@ private:
     static void dispatch(evhttp_request* exchange, void* server);
     void serve(evhttp_request* exchange);
     // Runs once the answer's delay is over.
-    void answer(evhttp_request* exchange, const ServerRequest& request, const Handler& handler,
-        const Fault& fault) const;
+    void answer(
+        evhttp_request* exchange, const ServerRequest& request, const Handler& handler, const Fault& fault);
+    // Starts an answer that never completes: a chunked body without end, or a Content-Length far
+    // beyond the few bytes that follow.
+    void stream(evhttp_request* exchange, const ServerResponse& response, bool endless);
+    // Keeps a streamed answer going until its client hangs up, then releases it.
+    void feed(evhttp_request* exchange, bool endless);
 
     const QString serverName;
     const QString group;
     ServerContext& context;
     std::vector<Route> routes;
+    // Streamed answers not yet released.
+    std::set<evhttp_request*> streams;
+    std::string redirectPath = "/";
     evhttp* http = nullptr;
     int boundPort = 0;
 };

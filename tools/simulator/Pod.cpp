@@ -47,6 +47,7 @@ Pod::Pod(int index, PodIdentity identity, ServerContext& context, const PodFleet
     , http(QString("pod:%1").arg(index), context, "pods")
 {
     current.identity = std::move(identity);
+    http.redirectTo(api + "/connections");
     using namespace std::placeholders;
     http.route("POST", api + "/connections", whilePowered(std::bind(&Pod::connect, this, _1, _2)));
     http.route(

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace sim {
 
@@ -9,6 +11,8 @@ struct ServerResponse {
     int status = 200;
     std::string body;
     std::string contentType;
+    // Header fields besides Content-Type.
+    std::vector<std::pair<std::string, std::string>> headers;
     // The call is never answered; the connection stays open until the simulator stops.
     bool held = false;
 

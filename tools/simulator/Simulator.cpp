@@ -10,7 +10,7 @@ Simulator::Simulator(const SimulatorOptions& options)
     , cloud("cloud", context)
     , service(cloud, options.accounts, options.authClaim, options.dataDirectory, options.tokenTtlSeconds)
     , analytics(cloud)
-    , control(cloud, context, pods, analytics)
+    , control(cloud, context, pods, analytics, service)
 {
     context.latencyMs = options.latencyMs;
     context.jitterMs = options.jitterMs;
