@@ -47,13 +47,12 @@ QString makeFolder(const QString& path)
     return {};
 }
 
-// Without O_NONBLOCK a FIFO in the file's place would hold the start until someone read it.
 QString prepareFile(const QString& path)
 {
     if (const QString problem = makeFolder(QFileInfo(path).absolutePath()); !problem.isEmpty())
         return problem;
-    const int descriptor = ::open(QFile::encodeName(path).constData(),
-        O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, fileMode);
+    const int descriptor
+        = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, fileMode);
     if (descriptor < 0)
         return failure("cannot create " + path);
     const QString problem = restrict(descriptor);
