@@ -1,5 +1,8 @@
 #include "Logger.h"
 
+#include "PrivateFiles.h"
+
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstring>
@@ -60,13 +63,28 @@ void SetupLogger()
         = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Trellion.txt";
 
     std::vector<spdlog::sink_ptr> sinks;
-    try {
-        sinks.push_back(
-            std::make_shared<spdlog::sinks::daily_file_sink_mt>(basePath.toStdString(), 0, 0, false, 0));
-    } catch (const spdlog::spdlog_ex& error) {
+    // spdlog would create a missing folder with the umask's mode.
+    QString problem = PrivateFiles::makeFolder(QFileInfo(basePath).absolutePath());
+    if (problem.isEmpty()) {
+        // Also each new day's file, and one an earlier version left readable to all.
+        spdlog::file_event_handlers privateFile;
+        privateFile.after_open = [](const spdlog::filename_t&, std::FILE* file) {
+            const QString restricted = PrivateFiles::restrict(fileno(file));
+            if (!restricted.isEmpty())
+                std::fprintf(
+                    stderr, "Trellion: log file not private (%s)\n", restricted.toLocal8Bit().constData());
+        };
+        try {
+            sinks.push_back(std::make_shared<spdlog::sinks::daily_file_sink_mt>(
+                basePath.toStdString(), 0, 0, false, 0, privateFile));
+        } catch (const spdlog::spdlog_ex& error) {
+            problem = QString::fromLocal8Bit(error.what());
+        }
+    }
+    if (!problem.isEmpty()) {
         // Without a log file the app still runs; the console keeps the record.
         std::fprintf(stderr, "Trellion: cannot open the log file %s (%s); logging to the console only\n",
-            basePath.toLocal8Bit().constData(), error.what());
+            basePath.toLocal8Bit().constData(), problem.toLocal8Bit().constData());
     }
     sinks.push_back(std::make_shared<spdlog::sinks::stdout_color_sink_mt>());
 

@@ -4,11 +4,11 @@
 #include "Globals.h"
 #include "Logger.h"
 #include "MixpanelManager.h"
+#include "PrivateFiles.h"
 #include "RoutableBlock.h"
 #include "Settings/Settings.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -203,7 +203,8 @@ bool SessionStatistics::logEvent(QJsonObject event)
     event["timestamp"] = QDateTime::currentDateTimeUtc().toString("yyyy-MM-ddThh:mm:ss");
     const QString path = logFilePath();
     // A fresh install has no data directory yet; its first events must not be lost.
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (const QString problem = PrivateFiles::prepareFile(path); !problem.isEmpty())
+        LOG_WARNING("events logging file not private: {}", problem);
     QFile file(path);
     if (!file.open(QIODevice::Append | QIODevice::Text)) {
         LOG_ERROR("cannot open events logging file!");

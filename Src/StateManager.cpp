@@ -27,6 +27,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkReply>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
@@ -40,8 +41,13 @@ QString invalidPermissions()
     return StateManager::tr("Invalid Account Permissions, please contact your Trellion Admin.");
 }
 
-QString networkProblem()
+// A refused certificate is no network fault the user can mend: the service, or someone
+// between, presents one this machine does not trust.
+QString serviceProblem(const HttpResponse& response)
 {
+    if (response.error == QNetworkReply::SslHandshakeFailedError)
+        return StateManager::tr(
+            "The service's certificate is not trusted.\nPlease contact your Trellion Admin.");
     return StateManager::tr(
         "There was a problem logging in.\nPlease check your network connection and try again.");
 }
@@ -56,7 +62,7 @@ QString signInFailureReason(const HttpResponse& response)
 {
     return passwordRefused(response) ? StateManager::tr(
                "Invalid email or password.\nTo reset your password, please contact your Trellion Admin.")
-                                     : networkProblem();
+                                     : serviceProblem(response);
 }
 
 QString accessTokenOf(const HttpResponse& response)
@@ -278,7 +284,7 @@ void StateManager::performTestLogout(const QString& password)
         }
         LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode,
             QString::fromUtf8(response.data));
-        emit testLogoutFailure(passwordRefused(response) ? QString() : networkProblem());
+        emit testLogoutFailure(passwordRefused(response) ? QString() : serviceProblem(response));
     });
 }
 

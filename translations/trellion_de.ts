@@ -1023,6 +1023,12 @@ Please contact your Trellion Admin.</source>
         <translation>Die Adresse des Dienstes ist nicht sicher.
 Bitte wenden Sie sich an Ihre Trellion-Administration.</translation>
     </message>
+    <message>
+        <source>The service&apos;s certificate is not trusted.
+Please contact your Trellion Admin.</source>
+        <translation>Dem Zertifikat des Dienstes wird nicht vertraut.
+Bitte wenden Sie sich an Ihre Trellion-Administration.</translation>
+    </message>
 </context>
 <context>
     <name>TeamBlockDialog</name>

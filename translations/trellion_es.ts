@@ -1023,6 +1023,12 @@ Please contact your Trellion Admin.</source>
         <translation>La dirección del servicio no es segura.
 Póngase en contacto con el administrador de Trellion.</translation>
     </message>
+    <message>
+        <source>The service&apos;s certificate is not trusted.
+Please contact your Trellion Admin.</source>
+        <translation>El certificado del servicio no es de confianza.
+Póngase en contacto con el administrador de Trellion.</translation>
+    </message>
 </context>
 <context>
     <name>TeamBlockDialog</name>

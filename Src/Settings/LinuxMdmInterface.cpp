@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -55,24 +59,41 @@ LinuxMdmInterface::LinuxMdmInterface(const QString& path, QObject* parent)
 void LinuxMdmInterface::reload()
 {
     watch();
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFileInfo::exists(path)) {
         apply({});
         return;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (const auto text = read()) {
+        if (const auto enforced = parse(*text))
+            apply(*enforced);
+    }
+}
+
+// Opened without blocking and read only as a regular file: a FIFO or a device at the
+// path must not hold the start. The check is on the opened file, so a swap in between
+// cannot slip past it.
+std::optional<QByteArray> LinuxMdmInterface::read() const
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
         LOG_WARNING("Managed preferences [{}] unreadable ({}); keeping the current answers", path,
-            file.errorString());
-        return;
+            QString::fromLocal8Bit(std::strerror(errno)));
+        return std::nullopt;
+    }
+    QFile file;
+    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat status;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        LOG_WARNING("Managed preferences [{}] not a regular file; keeping the current answers", path);
+        return std::nullopt;
     }
     const QByteArray text = file.read(maxFileSize + 1);
     if (text.size() > maxFileSize) {
         LOG_WARNING(
             "Managed preferences [{}] larger than {} bytes; keeping the current answers", path, maxFileSize);
-        return;
+        return std::nullopt;
     }
-    if (const auto enforced = parse(text))
-        apply(*enforced);
+    return text;
 }
 
 // A replaced or removed file drops out of the watch list, and a missing directory

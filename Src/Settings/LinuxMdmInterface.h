@@ -24,6 +24,8 @@ private:
 
     void reload();
     void watch();
+    // The file's text; nothing when it cannot be read or is not a regular file.
+    std::optional<QByteArray> read() const;
     // Switch key -> required value; nothing when the text is not understood.
     std::optional<QHash<QString, bool>> parse(const QByteArray& text) const;
     void apply(const QHash<QString, bool>& enforced);

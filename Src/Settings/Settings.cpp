@@ -3,6 +3,7 @@
 #include "Globals.h"
 #include "Logger.h"
 #include "MdmInterface.h"
+#include "PrivateFiles.h"
 #include "PropertyHelpers.h"
 #include "SessionStatistics.h"
 
@@ -50,6 +51,9 @@ Settings::Settings(QObject* parent, MdmInterface* managedSource)
     , managedSource(managedSource ? managedSource : CreateMdmInterface(this))
 {
     this->managedSource->setParent(this);
+    // Made private before the store first writes: its atomic save keeps the mode of the file it replaces.
+    if (const QString problem = PrivateFiles::prepareFile(store.fileName()); !problem.isEmpty())
+        LOG_WARNING("Settings file not private: {}", problem);
     load(SettingsKey::createFirstTime, m_isFirstCreate, &Settings::isFirstCreateChanged);
     load(SettingsKey::routeFirstTime, m_isFirstRoute, &Settings::isFirstRouteChanged);
     load(SettingsKey::savedUsername, m_savedUsername, &Settings::savedUsernameChanged);

@@ -20,6 +20,7 @@ TRELLION_TEST_PACKAGES=(
     qml-module-qttest nginx-light
     xvfb xauth libgl1-mesa-dri
     dbus-daemon dbus-bin at-spi2-core
+    clang libclang-rt-dev # the fuzz targets: the compiler, and the libFuzzer and sanitizer run-times
 )
 
 # Building the Debian packages and checking them.

@@ -3,12 +3,15 @@
 #include "AppFixture.h"
 #include "Deployment.h"
 #include "Globals.h"
+#include "HttpRequest.h"
 #include "LogFile.h"
 #include "NetworkManager.h"
 #include "Settings/Settings.h"
 
+#include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 // Sign-in, the token's permissions, re-verification and sign-out against the simulated cloud.
 class StateManagerTest : public QObject {
@@ -33,6 +36,19 @@ class StateManagerTest : public QObject {
         attempt();
         [&] { QVERIFY(QTest::qWaitFor([&] { return !failed.isEmpty(); }, 20000)); }();
         return failed.value(0).value(0).toString();
+    }
+
+    // Answers the sign-in just sent in place of the service; its real answer then reaches nobody.
+    void answerSignIn(const HttpResponse& response)
+    {
+        const QList<HttpRequest*> requests
+            = Globals::getInstance().networkManager()->findChildren<HttpRequest*>();
+        const auto signIn = std::find_if(requests.rbegin(), requests.rend(), [](const HttpRequest* request) {
+            return request->networkRequest.url().path() == "/v1/auth/token";
+        });
+        QVERIFY(signIn != requests.rend());
+        emit(*signIn)->finished(response);
+        QObject::disconnect(*signIn, nullptr, state, nullptr);
     }
 
 private slots:
@@ -82,6 +98,14 @@ private slots:
         }),
             networkProblem);
         QVERIFY(app.simulator.clearFaults());
+        QVERIFY(!Globals::getInstance().networkManager()->isLoggedIn());
+
+        // The engine ends a call whose certificate was refused with the handshake error.
+        QCOMPARE(failureOf([&] {
+            state->performLogin(AppFixture::editorEmail, AppFixture::editorPassword, false);
+            answerSignIn({ QNetworkReply::SslHandshakeFailedError, 0, {} });
+        }),
+            QString("The service's certificate is not trusted.\nPlease contact your Trellion Admin."));
         QVERIFY(!Globals::getInstance().networkManager()->isLoggedIn());
 
         // An address refused as insecure is never tried: the credentials stay here.

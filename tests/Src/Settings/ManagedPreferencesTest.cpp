@@ -8,6 +8,14 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +45,49 @@ void writeInPlace(const QString& path, const QByteArray& text)
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(text);
 }
+
+// Opens a FIFO's writing end once a deadline has passed, which frees a reader stuck waiting for
+// one: a read that would hang the test makes it fail instead.
+class FifoRelease {
+public:
+    explicit FifoRelease(const QString& path)
+        : path(QFile::encodeName(path))
+        , thread([this] { run(); })
+    {
+    }
+    ~FifoRelease()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            done = true;
+        }
+        wake.notify_one();
+        thread.join();
+    }
+    bool wasNeeded() const { return needed; }
+
+private:
+    void run()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        std::chrono::milliseconds deadline = std::chrono::seconds(5);
+        while (!wake.wait_for(lock, deadline, [this] { return done; })) {
+            needed = true;
+            // Without a reader waiting, a writer's open without blocking fails; try again shortly.
+            const int descriptor = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+            if (descriptor >= 0)
+                ::close(descriptor);
+            deadline = std::chrono::milliseconds(100);
+        }
+    }
+
+    const QByteArray path;
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool done = false;
+    std::atomic_bool needed { false };
+    std::thread thread;
+};
 
 struct Spies {
     explicit Spies(MdmInterface* source)
@@ -122,27 +173,46 @@ private slots:
         QTest::newRow("twice") << QByteArray("frameForwarding=true\nframeForwarding=false\n")
                                << "line 2 not understood";
         QTest::newRow("huge") << QByteArray(100 * 1024, '#') << "larger than 65536 bytes";
-        QTest::newRow("directory in its place") << QByteArray() << "unreadable";
+        QTest::newRow("directory in its place") << QByteArray() << "not a regular file";
+        QTest::newRow("FIFO in its place") << QByteArray() << "not a regular file";
     }
 
     void filesNotUnderstoodLeaveTheAnswers()
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, warning);
-        const QString path = temporary.filePath(QTest::currentDataTag());
+        const QString tag = QTest::currentDataTag();
+        const QString path = temporary.filePath(tag);
         writeAtomically(path, "requirePasswordLogout=true\n");
         LinuxMdmInterface source(path, nullptr);
         const Spies spies(&source);
 
-        if (text.isEmpty()) {
+        std::optional<FifoRelease> release;
+        if (tag == "directory in its place") {
             QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+        } else if (tag == "FIFO in its place") {
+            QVERIFY(QFile::remove(path) && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            release.emplace(path);
         } else {
             writeAtomically(path, text);
         }
         QTRY_VERIFY(LogFile::read().last().message.contains(warning));
+        QVERIFY2(!release || !release->wasNeeded(), "reading the FIFO waited for a writer");
         QCOMPARE(LogFile::read().last().level, QString("warning"));
         QCOMPARE(answers(source), Answers({ true, true, false, false, false, false }));
         QCOMPARE(spies.counts(), QList<int>({ 0, 0, 0 }));
+    }
+
+    // A FIFO at the path must not hold the start: the file is looked at, not waited on.
+    void fifoAtStartIsRefusedAtOnce()
+    {
+        const QString path = temporary.filePath("start.fifo");
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const FifoRelease release(path);
+        const LinuxMdmInterface source(path, nullptr);
+        QVERIFY2(!release.wasNeeded(), "reading the FIFO waited for a writer");
+        QCOMPARE(answers(source), nothingEnforced);
+        QVERIFY(LogFile::read().last().message.endsWith("not a regular file; keeping the current answers"));
     }
 };
 
