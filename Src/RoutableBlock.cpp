@@ -18,7 +18,8 @@ RoutableBlock::RoutableBlock(int blockIndex, QObject* parent)
     , m_blockIndex(blockIndex)
 {
     for (auto changed : { &RoutableBlock::displayNameChanged, &RoutableBlock::incomingRoutesChanged,
-             &RoutableBlock::outgoingRoutesChanged, &RoutableBlock::isConnectedChanged })
+             &RoutableBlock::outgoingRoutesChanged, &RoutableBlock::isConnectedChanged,
+             &RoutableBlock::isConnectingChanged })
         connect(this, changed, this, &RoutableBlock::accessibleNameChanged);
 }
 
@@ -35,12 +36,19 @@ QString RoutableBlock::namesAtEnds(const RouteMap& lines, RoutableBlock* (RouteL
     QStringList names;
     for (const RoutableBlock* block : qAsConst(blocks))
         names << block->displayName();
+    return listOfNames(names);
+}
+
+QString RoutableBlock::listOfNames(QStringList names)
+{
     const QString last = names.isEmpty() ? QString() : names.takeLast();
     return names.isEmpty() ? last : tr("%1 and %2").arg(names.join(tr(", ")), last);
 }
 
 QString RoutableBlock::accessibleName() const
 {
+    if (isConnecting())
+        return tr("%1, connecting").arg(displayName());
     if (!isConnected())
         return tr("%1, disconnected").arg(displayName());
     QStringList parts { displayName() };
@@ -273,8 +281,17 @@ void RoutableBlock::setConnected(bool connected)
     emit routabilityChanged();
 }
 
+void RoutableBlock::setConnecting(bool connecting)
+{
+    if (assignIfChanged(m_isConnecting, connecting))
+        emit isConnectingChanged();
+}
+
 void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
 {
+    // A block coming back stays shown as disconnected until it has joined.
+    if (!m_joiningLate)
+        setConnecting(true);
     const QString message = displayName() + " is sharing!";
     sendPodCall(
         [&](NetworkManager& network) {
@@ -285,6 +302,7 @@ void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
             if (response.httpCode != 200) {
                 LOG_ERROR("Block [{}]: Configure failed: httpCode=[{}]", blockIndex(), response.httpCode);
                 setConnected(false);
+                setConnecting(false);
                 return;
             }
             if (m_apiVersion > 1) {
@@ -297,6 +315,7 @@ void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
             }
             m_droppedOut = false;
             setConnected(true);
+            setConnecting(false);
             emit joined(late);
         });
 }
