@@ -60,9 +60,13 @@ void SetupLogger()
         = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Trellion.txt";
 
     std::vector<spdlog::sink_ptr> sinks;
+    // The day's file, as the first line names it.
+    std::string logFile = basePath.toStdString();
     try {
-        sinks.push_back(
-            std::make_shared<spdlog::sinks::daily_file_sink_mt>(basePath.toStdString(), 0, 0, false, 0));
+        auto fileSink
+            = std::make_shared<spdlog::sinks::daily_file_sink_mt>(basePath.toStdString(), 0, 0, false, 0);
+        logFile = fileSink->filename();
+        sinks.push_back(fileSink);
     } catch (const spdlog::spdlog_ex& error) {
         // Without a log file the app still runs; the console keeps the record.
         std::fprintf(stderr, "Trellion: cannot open the log file %s (%s); logging to the console only\n",
@@ -82,7 +86,7 @@ void SetupLogger()
     spdlog::flush_every(std::chrono::seconds(1));
     qInstallMessageHandler(qLogHandler);
 
-    LOG_WARNING("Logs path=[{}]", basePath);
+    LOG_WARNING("Logs path=[{}]", logFile);
 }
 
 void qLogHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
