@@ -78,6 +78,11 @@ bool CloudService::open(const PodAddressCodec& codec, const QJsonArray& library,
     return store.open(codec, { { roomsCollection, rooms } }, error);
 }
 
+QJsonArray CloudService::rooms() const
+{
+    return store.list(roomsCollection);
+}
+
 void CloudService::signIn(const ServerRequest& request, ServerResponse& response)
 {
     const auto body = JsonHttp::bodyObject(request);

@@ -22,6 +22,8 @@ public:
 
     // Call once the pod addresses are known; `library` holds the rooms to start with.
     bool open(const PodAddressCodec& codec, const QJsonArray& library, QString* error);
+    // The rooms as stored now, with this run's pod addresses.
+    QJsonArray rooms() const;
 
 private:
     using AccountHandler = std::function<void(const Account&, const ServerRequest&, ServerResponse&)>;
