@@ -15,11 +15,15 @@ Rectangle {
         height: Math.min(overlay.width, overlay.height) * 0.35
     }
 
-    BlockLabel {
+    // Shrinks to fit rather than cut: no tool tip to linger over a block that has joined meanwhile.
+    Text {
         anchors.bottom: parent.bottom
         width: parent.width
+        horizontalAlignment: Text.AlignHCenter
         text: qsTr("Connecting…")
-        // Small blocks of a large room still show the whole word.
+        color: Common.textColor
+        font.family: Common.gPrimaryFont
+        font.pixelSize: Common.pixelFont(14)
         fontSizeMode: Text.HorizontalFit
         minimumPixelSize: Common.pixelFont(9)
     }
