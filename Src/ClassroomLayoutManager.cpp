@@ -45,6 +45,22 @@ ClassroomLayoutModel* ClassroomLayoutManager::classroomLayout(const QString& cla
     return layout;
 }
 
+QString ClassroomLayoutManager::findClassroom(const QString& idOrName) const
+{
+    if (library.contains(idOrName))
+        return idOrName;
+    QStringList named;
+    for (const ClassroomLayoutModel* layout : library) {
+        if (layout->classroomName() == idOrName)
+            named << layout->classroomId();
+    }
+    if (named.size() == 1)
+        return named.first();
+    LOG_WARNING(
+        "Classroom [{}]: {} classrooms have this id or name; showing the library", idOrName, named.size());
+    return {};
+}
+
 void ClassroomLayoutManager::clearClassroomsList()
 {
     ++clearCount;

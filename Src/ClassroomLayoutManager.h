@@ -20,6 +20,9 @@ public:
 
     Q_INVOKABLE void refreshClassroomList();
     Q_INVOKABLE ClassroomLayoutModel* classroomLayout(const QString& classroomId) const;
+    // The id of the one classroom whose id or exact name is `idOrName`; empty, with a warning,
+    // when none or several match.
+    Q_INVOKABLE QString findClassroom(const QString& idOrName) const;
     Q_INVOKABLE void createClassroom(const QString& classroomName, const QString& classroomBuilding,
         const QString& classroomNumber, const QString& classroomType);
     Q_INVOKABLE void duplicateClassroom(const QString& classroomId);

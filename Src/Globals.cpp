@@ -36,6 +36,8 @@ void Globals::initialize()
 
     SetupLogger();
     LOG_INFO("Trellion Version: {}", QCoreApplication::applicationVersion());
+    for (const QString& origin : Deployment::current().origins)
+        LOG_INFO("{}", origin);
     for (const QString& refusal : Deployment::current().refusals)
         LOG_ERROR("{}", refusal);
     // Before any manager makes a text the user sees.

@@ -63,6 +63,8 @@ void SetupLogger()
         = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Trellion.txt";
 
     std::vector<spdlog::sink_ptr> sinks;
+    // The day's file, as the first line names it.
+    std::string logFile = basePath.toStdString();
     // spdlog would create a missing folder with the umask's mode.
     QString problem = PrivateFiles::makeFolder(QFileInfo(basePath).absolutePath());
     if (problem.isEmpty()) {
@@ -75,8 +77,10 @@ void SetupLogger()
                     stderr, "Trellion: log file not private (%s)\n", restricted.toLocal8Bit().constData());
         };
         try {
-            sinks.push_back(std::make_shared<spdlog::sinks::daily_file_sink_mt>(
-                basePath.toStdString(), 0, 0, false, 0, privateFile));
+            auto fileSink = std::make_shared<spdlog::sinks::daily_file_sink_mt>(
+                basePath.toStdString(), 0, 0, false, 0, privateFile);
+            logFile = fileSink->filename();
+            sinks.push_back(fileSink);
         } catch (const spdlog::spdlog_ex& error) {
             problem = QString::fromLocal8Bit(error.what());
         }
@@ -100,7 +104,7 @@ void SetupLogger()
     spdlog::flush_every(std::chrono::seconds(1));
     qInstallMessageHandler(qLogHandler);
 
-    LOG_WARNING("Logs path=[{}]", basePath);
+    LOG_WARNING("Logs path=[{}]", logFile);
 }
 
 void qLogHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)

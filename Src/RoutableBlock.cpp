@@ -16,7 +16,8 @@ RoutableBlock::RoutableBlock(int blockIndex, QObject* parent)
     , m_blockIndex(blockIndex)
 {
     for (auto changed : { &RoutableBlock::displayNameChanged, &RoutableBlock::incomingRoutesChanged,
-             &RoutableBlock::outgoingRoutesChanged, &RoutableBlock::isConnectedChanged })
+             &RoutableBlock::outgoingRoutesChanged, &RoutableBlock::isConnectedChanged,
+             &RoutableBlock::isConnectingChanged })
         connect(this, changed, this, &RoutableBlock::accessibleNameChanged);
 }
 
@@ -33,12 +34,19 @@ QString RoutableBlock::namesAtEnds(const RouteMap& lines, RoutableBlock* (RouteL
     QStringList names;
     for (const RoutableBlock* block : qAsConst(blocks))
         names << block->displayName();
+    return listOfNames(names);
+}
+
+QString RoutableBlock::listOfNames(QStringList names)
+{
     const QString last = names.isEmpty() ? QString() : names.takeLast();
     return names.isEmpty() ? last : tr("%1 and %2").arg(names.join(tr(", ")), last);
 }
 
 QString RoutableBlock::accessibleName() const
 {
+    if (isConnecting())
+        return tr("%1, connecting").arg(displayName());
     if (!isConnected())
         return tr("%1, disconnected").arg(displayName());
     QStringList parts { displayName() };
@@ -269,8 +277,17 @@ void RoutableBlock::setConnected(bool connected)
     emit routabilityChanged();
 }
 
+void RoutableBlock::setConnecting(bool connecting)
+{
+    if (assignIfChanged(m_isConnecting, connecting))
+        emit isConnectingChanged();
+}
+
 void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
 {
+    // A block coming back stays shown as disconnected until it has joined.
+    if (!m_joiningLate)
+        setConnecting(true);
     const QString message = displayName() + " is sharing!";
     sendPodCall(
         [&](NetworkManager& network) {
@@ -281,6 +298,7 @@ void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
             if (response.httpCode != 200) {
                 LOG_ERROR("Block [{}]: Configure failed: httpCode=[{}]", blockIndex(), response.httpCode);
                 setConnected(false);
+                setConnecting(false);
                 return;
             }
             if (m_apiVersion > 1) {
@@ -293,6 +311,7 @@ void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
             }
             m_droppedOut = false;
             setConnected(true);
+            setConnecting(false);
             emit joined(late);
         });
 }

@@ -32,6 +32,7 @@ class RoutableBlock : public QObject {
     Q_PROPERTY(QList<QObject*> incomingRoutes READ incomingRoutes NOTIFY incomingRoutesChanged)
     Q_PROPERTY(QList<QObject*> outgoingRoutes READ outgoingRoutes NOTIFY outgoingRoutesChanged)
     Q_PROPERTY(bool isConnected READ isConnected NOTIFY isConnectedChanged)
+    Q_PROPERTY(bool isConnecting READ isConnecting NOTIFY isConnectingChanged)
     Q_PROPERTY(QString accessibleName READ accessibleName NOTIFY accessibleNameChanged)
 public:
     explicit RoutableBlock(int blockIndex, QObject* parent = nullptr);
@@ -72,6 +73,8 @@ public:
     virtual bool isAudioSource() const { return m_isAudioSource; }
     virtual void setIsAudioSource(bool isAudioSource);
     virtual bool isConnected() const { return m_isConnected; }
+    // The session's first configure is still out: neither joined nor failed yet.
+    bool isConnecting() const { return m_isConnecting; }
     virtual bool isActingAsSource() const { return hasOutgoingRoutes(); }
     virtual bool isBeingSinkedInto() const { return hasIncomingRoutes(); }
     // What a screen reader says of the block on the routing plan: its name, its routes and
@@ -100,6 +103,9 @@ public:
     // unreadable); the next terminate clears it.
     void noteUnnamedConnection() { m_mayHoldUnnamedConnections = true; }
 
+    // "Team 2, Team 3 and Team 4".
+    static QString listOfNames(QStringList names);
+
     // "Invalid<uuid>": stands for a device id that was not learnt from the pod.
     static QString generateInvalidId();
 
@@ -119,6 +125,7 @@ signals:
     void outgoingRoutesChanged();
     void routabilityChanged();
     void isConnectedChanged();
+    void isConnectingChanged();
     void accessibleNameChanged();
     // The configure was accepted; `late` when the block joined after the session opened.
     void joined(bool late);
@@ -155,10 +162,12 @@ private:
     void routesChanged(void (RoutableBlock::*changed)());
     void terminateConnections();
     void setConnected(bool connected);
+    void setConnecting(bool connecting);
     // Takes the line off the plan; a pod that cannot be told may still show it.
     void dropOutgoingRoute(RouteLine* line);
 
     bool m_isConnected = false;
+    bool m_isConnecting = false;
     bool m_droppedOut = false;
     bool m_joiningLate = false;
     bool m_mayHoldUnnamedConnections = false;

@@ -272,9 +272,24 @@ void RoutingSession::routeBlockToAll(int sourceIndex)
     if (!layout)
         return;
     LOG_INFO("EVENT: Routing block [{}] to all", sourceIndex);
+    RoutableBlock* source = block(sourceIndex);
+    const bool mayShare = source && source->canAddOutgoingRoute();
     for (RoutableBlock* sink : blocks())
         addRouteLine(sink->blockIndex(), sourceIndex);
     emit routingLinesChanged();
+    if (!mayShare)
+        return;
+    // Displays already in another route keep it; the user should not have to spot which.
+    QStringList kept;
+    for (RoutableBlock* sink : blocks()) {
+        if (sink != source && sink->isConnected() && !source->hasOutgoingRoute(sink->blockIndex())
+            && (sink->isActingAsSource() || sink->isBeingSinkedInto()))
+            kept << sink->displayName();
+    }
+    if (kept.isEmpty())
+        return;
+    LOG_INFO("Block [{}]: shared to all but {} kept their routes", sourceIndex, kept.join(", "));
+    emit notice(tr("Not shared to %1: already in another route").arg(RoutableBlock::listOfNames(kept)));
 }
 
 void RoutingSession::routePrimaryToAll()

@@ -225,9 +225,9 @@ void StateManager::setCanUserEdit(bool newValue)
 void StateManager::performLogin(const QString& user, const QString& password, bool shouldRememberUser)
 {
     LOG_INFO("EVENT: Logging in");
-    if (!Deployment::current().isCloudSecure()) {
-        LOG_ERROR("Login failure: the service address was refused as insecure");
-        emit loginFailure(tr("The service address is not secure.\nPlease contact your Trellion Admin."));
+    if (const QString problem = serviceProblem(); !problem.isEmpty()) {
+        LOG_ERROR("Login failure: the service addresses are refused or not set");
+        emit loginFailure(problem);
         return;
     }
     whenFinished(network()->orbethLogin(user, password), this,
@@ -244,6 +244,16 @@ void StateManager::performLogin(const QString& user, const QString& password, bo
                 QString::fromUtf8(response.data));
             emit loginFailure(signInFailureReason(response));
         });
+}
+
+QString StateManager::serviceProblem() const
+{
+    const Deployment& deployment = Deployment::current();
+    if (!deployment.isCloudSecure())
+        return tr("The service address is not secure.\nPlease contact your Trellion Admin.");
+    if (!deployment.missing().isEmpty())
+        return tr("Trellion is not set up to reach its service yet.\nPlease contact your Trellion Admin.");
+    return {};
 }
 
 void StateManager::parseAccessToken(const QString& user, const QString& accessToken)

@@ -33,6 +33,8 @@ public:
     // calls then go out again, and nothing else of the session changes.
     Q_INVOKABLE void performReSignIn(const QString& password);
     Q_INVOKABLE QString appVersion() const;
+    // Why no sign-in can be sent (a service address refused or not set), or an empty text.
+    Q_INVOKABLE QString serviceProblem() const;
 
     void parseAccessToken(const QString& user, const QString& accessToken);
 

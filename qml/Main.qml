@@ -121,6 +121,7 @@ Window {
         target: stateManager
         function onLoginSuccess(username) {
             homeScreen.screen().orbethDownloadClassrooms = true
+            homeScreen.screen().opensStationRoom = true
             mainRoot.userName = username
             mainRootContainer.state = "Home"
         }

@@ -201,6 +201,13 @@ anzeigen</translation>
     </message>
 </context>
 <context>
+    <name>ConnectingOverlay</name>
+    <message>
+        <source>Connecting…</source>
+        <translation>Verbinde…</translation>
+    </message>
+</context>
+<context>
     <name>CreateFirstUseGuide</name>
     <message>
         <source>If you have a Primary Display in your space, drag one 
@@ -746,6 +753,10 @@ Lumaret Pod verbinden.</translation>
         <source>sends to %1</source>
         <translation>sendet an %1</translation>
     </message>
+    <message>
+        <source>%1, connecting</source>
+        <translation>%1, wird verbunden</translation>
+    </message>
 </context>
 <context>
     <name>RouteExitDialog</name>
@@ -850,6 +861,10 @@ Lumaret Pod verbinden.</translation>
     <message>
         <source>%1&apos;s display did not answer: %2 is not shown on %3</source>
         <translation>Die Anzeige von %1 hat nicht geantwortet: %2 wird nicht auf %3 gezeigt</translation>
+    </message>
+    <message>
+        <source>Not shared to %1: already in another route</source>
+        <translation>Nicht geteilt mit %1: schon in einer anderen Verbindung</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1042,12 @@ Bitte wenden Sie sich an Ihre Trellion-Administration.</translation>
         <source>The service&apos;s certificate is not trusted.
 Please contact your Trellion Admin.</source>
         <translation>Dem Zertifikat des Dienstes wird nicht vertraut.
+Bitte wenden Sie sich an Ihre Trellion-Administration.</translation>
+    </message>
+    <message>
+        <source>Trellion is not set up to reach its service yet.
+Please contact your Trellion Admin.</source>
+        <translation>Trellion ist noch nicht für seinen Dienst eingerichtet.
 Bitte wenden Sie sich an Ihre Trellion-Administration.</translation>
     </message>
 </context>

@@ -201,6 +201,13 @@ enrutamiento</translation>
     </message>
 </context>
 <context>
+    <name>ConnectingOverlay</name>
+    <message>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
+    </message>
+</context>
+<context>
     <name>CreateFirstUseGuide</name>
     <message>
         <source>If you have a Primary Display in your space, drag one 
@@ -746,6 +753,10 @@ Pod Lumaret.</translation>
         <source>sends to %1</source>
         <translation>envía a %1</translation>
     </message>
+    <message>
+        <source>%1, connecting</source>
+        <translation>%1, conectando</translation>
+    </message>
 </context>
 <context>
     <name>RouteExitDialog</name>
@@ -850,6 +861,10 @@ Pod Lumaret.</translation>
     <message>
         <source>%1&apos;s display did not answer: %2 is not shown on %3</source>
         <translation>La pantalla de %1 no respondió: %2 no se muestra en %3</translation>
+    </message>
+    <message>
+        <source>Not shared to %1: already in another route</source>
+        <translation>No compartido con %1: ya está en otra conexión</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1042,12 @@ Póngase en contacto con el administrador de Trellion.</translation>
         <source>The service&apos;s certificate is not trusted.
 Please contact your Trellion Admin.</source>
         <translation>El certificado del servicio no es de confianza.
+Póngase en contacto con el administrador de Trellion.</translation>
+    </message>
+    <message>
+        <source>Trellion is not set up to reach its service yet.
+Please contact your Trellion Admin.</source>
+        <translation>Trellion aún no está configurado para acceder a su servicio.
 Póngase en contacto con el administrador de Trellion.</translation>
     </message>
 </context>

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -110,13 +111,14 @@ void LinuxMdmInterface::watch()
     }
 }
 
-std::optional<QHash<QString, bool>> LinuxMdmInterface::parse(const QByteArray& text) const
+std::optional<LinuxMdmInterface::Answers> LinuxMdmInterface::parse(const QByteArray& text) const
 {
     const auto isSwitch = [](const QString& key) {
         return std::any_of(
             std::begin(switches), std::end(switches), [&](const Switch& s) { return key == s.key; });
     };
-    QHash<QString, bool> enforced;
+    Answers answers;
+    bool hasDefaultClassroom = false;
     const QList<QByteArray> lines = text.split('\n');
     for (int i = 0; i < lines.size(); ++i) {
         const QByteArray line = lines[i].trimmed();
@@ -124,19 +126,29 @@ std::optional<QHash<QString, bool>> LinuxMdmInterface::parse(const QByteArray& t
             continue;
         const int equals = line.indexOf('=');
         const QString key = QString::fromUtf8(line.left(equals).trimmed());
+        // A room's name keeps its letter case.
+        if (equals >= 0 && key == SettingsKey::defaultClassroom
+            && !std::exchange(hasDefaultClassroom, true)) {
+            answers.defaultClassroom = QString::fromUtf8(line.mid(equals + 1).trimmed());
+            continue;
+        }
         const QByteArray value = line.mid(equals + 1).trimmed().toLower();
-        if (equals < 0 || !isSwitch(key) || enforced.contains(key) || (value != "true" && value != "false")) {
+        if (equals < 0 || !isSwitch(key) || answers.enforced.contains(key)
+            || (value != "true" && value != "false")) {
             LOG_WARNING(
                 "Managed preferences [{}] line {} not understood; keeping the current answers", path, i + 1);
             return std::nullopt;
         }
-        enforced.insert(key, value == "true");
+        answers.enforced.insert(key, value == "true");
     }
-    return enforced;
+    return answers;
 }
 
-void LinuxMdmInterface::apply(const QHash<QString, bool>& enforced)
+void LinuxMdmInterface::apply(const Answers& answers)
 {
+    if (assignIfChanged(defaultClassroom, answers.defaultClassroom))
+        LOG_INFO("Managed preferences: {}=[{}]", SettingsKey::defaultClassroom, defaultClassroom);
+    const QHash<QString, bool>& enforced = answers.enforced;
     // Every flag is set before any signal, so a handler sees the whole new state.
     QList<void (MdmInterface::*)()> changed;
     for (const Switch& s : switches) {

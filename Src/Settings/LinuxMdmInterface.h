@@ -8,8 +8,9 @@
 #include <optional>
 
 // Managed preferences from a read-only file the administrator installs (format in
-// docs/managed-preferences.md). Each listed switch is enforced to its value; the
-// file is read again shortly after it or its directory changes.
+// docs/managed-preferences.md). Each listed switch is enforced to its value, and the
+// station's room is taken as given; the file is read again shortly after it or its
+// directory changes.
 class LinuxMdmInterface : public MdmInterface {
     Q_OBJECT
 public:
@@ -26,9 +27,13 @@ private:
     void watch();
     // The file's text; nothing when it cannot be read or is not a regular file.
     std::optional<QByteArray> read() const;
-    // Switch key -> required value; nothing when the text is not understood.
-    std::optional<QHash<QString, bool>> parse(const QByteArray& text) const;
-    void apply(const QHash<QString, bool>& enforced);
+    struct Answers {
+        QHash<QString, bool> enforced; // switch key -> required value
+        QString defaultClassroom;
+    };
+    // Nothing when the text is not understood.
+    std::optional<Answers> parse(const QByteArray& text) const;
+    void apply(const Answers& answers);
 
     const QString path;
     QFileSystemWatcher watcher;

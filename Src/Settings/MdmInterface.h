@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-// The administrator's say over the three behaviour switches. This base source
-// enforces nothing; a platform source sets the flags and emits the signals.
+// The administrator's say over the three behaviour switches and the station's own room. This
+// base source enforces nothing; a platform source sets the flags and emits the signals.
 class MdmInterface : public QObject {
     Q_OBJECT
 public:
@@ -16,6 +16,8 @@ public slots:
     virtual bool GetRequiresFrameForwarding() const { return requiresFrameForwarding; }
     virtual bool GetEnforcedFullscreenOnPrimary() const { return enforcedFullscreenOnPrimary; }
     virtual bool GetRequiresFullscreenOnPrimary() const { return requiresFullscreenOnPrimary; }
+    // The room opened after sign-in, by id or exact name; empty for the library.
+    virtual QString GetDefaultClassroom() const { return defaultClassroom; }
 
 signals:
     // Emitted once both flags of the switch hold their new values.
@@ -31,6 +33,7 @@ protected:
     bool requiresFrameForwarding = false;
     bool enforcedFullscreenOnPrimary = false;
     bool requiresFullscreenOnPrimary = false;
+    QString defaultClassroom;
 };
 
 // The source this platform offers; the parent owns it.

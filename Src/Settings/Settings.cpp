@@ -103,6 +103,11 @@ bool Settings::shouldFullscreenPrimaryPostsEnforced() const
     return isEnforced(fullscreenPrimarySwitch);
 }
 
+QString Settings::defaultClassroom() const
+{
+    return managedSource->GetDefaultClassroom();
+}
+
 QRect Settings::windowGeometry() const
 {
     return store.value(SettingsKey::windowGeometry).toRect();

@@ -18,6 +18,8 @@ constexpr char frameForwarding[] = "frameForwarding";
 constexpr char fullscreenPrimaryPosts[] = "fullscreenPrimaryPosts";
 constexpr char windowGeometry[] = "windowGeometry";
 constexpr char windowMaximized[] = "windowMaximized";
+// Managed only: the room a station opens after sign-in.
+constexpr char defaultClassroom[] = "defaultClassroom";
 }
 
 // The user's persistent preferences, written through on every change. A managed
@@ -61,6 +63,8 @@ public:
     bool shouldFullscreenPrimaryPosts() const { return m_shouldFullscreenPrimaryPosts; }
     void setShouldFullscreenPrimaryPosts(bool fullscreen);
     bool shouldFullscreenPrimaryPostsEnforced() const;
+    // The administrator's room for this station (an id or an exact name); empty when none.
+    Q_INVOKABLE QString defaultClassroom() const;
 
     // Where the main window was last left (a null rect before the first start ends). Not a
     // preference, so never managed, logged or reported.

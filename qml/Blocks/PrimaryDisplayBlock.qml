@@ -74,4 +74,8 @@ RoutableBlock {
     DisconnectedOverlay {
         visible: primary.showsDisconnected
     }
+
+    ConnectingOverlay {
+        visible: primary.showsConnecting
+    }
 }

@@ -21,6 +21,7 @@ Item {
     property bool canAddIncomingRoute: routingBlockObject ? routingBlockObject.canAddIncomingRoute : false
     property bool canAddOutgoingRoute: routingBlockObject ? routingBlockObject.canAddOutgoingRoute : false
     property bool isConnected: routingBlockObject ? routingBlockObject.isConnected : false
+    property bool isConnecting: routingBlockObject ? routingBlockObject.isConnecting : false
     property bool isPrimaryDisplay: routingBlockObject ? routingBlockObject.isPrimaryBlock() : false
 
     property bool isInRoutingScreen: false
@@ -32,7 +33,8 @@ Item {
 
     // Where route lines meet this view, in its own coordinates; each kind of block sets it.
     property point lineAnchor: Qt.point(width / 2, height / 2)
-    readonly property bool showsDisconnected: isInRoutingScreen && !isConnected
+    readonly property bool showsConnecting: isInRoutingScreen && isConnecting
+    readonly property bool showsDisconnected: isInRoutingScreen && !isConnected && !isConnecting
 
     // The line anchor in the parent's coordinates.
     function getOrigin() {

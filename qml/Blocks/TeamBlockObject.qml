@@ -122,4 +122,9 @@ RoutableBlock {
         anchors.fill: imageArea
         visible: teamBlock.showsDisconnected
     }
+
+    ConnectingOverlay {
+        anchors.fill: imageArea
+        visible: teamBlock.showsConnecting
+    }
 }

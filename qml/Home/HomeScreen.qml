@@ -8,6 +8,8 @@ Item {
     id: homeScreen
 
     property bool orbethDownloadClassrooms: false
+    // Set at sign-in: the first download opens the station's own room, if the administrator named one.
+    property bool opensStationRoom: false
     property point lastMousePosition
     readonly property bool dialogOpen: deleteDialog.visible
     signal createNewClassroom
@@ -27,6 +29,17 @@ Item {
         firstUsePanel.visible = false
     }
 
+    function openStationRoom() {
+        var wanted = settingsManager.defaultClassroom()
+        if (wanted.length === 0)
+            return
+        var classroomId = classroomLayoutManager.findClassroom(wanted)
+        if (classroomId.length === 0)
+            return
+        console.log("EVENT: Opening the station's classroom: id=[" + classroomId + "]")
+        homeScreen.enterClassroom(classroomId)
+    }
+
     function showCurrentList() {
         var classrooms = classroomLayoutManager.classrooms
         firstUsePanel.visible = classrooms.length === 0
@@ -44,6 +57,10 @@ Item {
             loadingRing.visible = false
             failurePanel.visible = false
             firstUsePanel.visible = classroomLayoutManager.classrooms.length === 0
+            if (homeScreen.opensStationRoom) {
+                homeScreen.opensStationRoom = false
+                homeScreen.openStationRoom()
+            }
         }
         function onOrbethRequestFailure() {
             homeScreen.orbethDownloadClassrooms = true

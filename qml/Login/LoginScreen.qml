@@ -14,7 +14,9 @@ Item {
         emailField.text = savedName
         passwordField.clear()
         rememberUsername.isChecked = savedName.length > 0
-        errorLine.visible = false
+        // An unconfigured station says so before anyone types a password.
+        errorLine.text = stateManager.serviceProblem()
+        errorLine.visible = errorLine.text.length > 0
         if (savedName.length > 0)
             passwordField.forceActiveFocus()
         else
@@ -32,8 +34,9 @@ Item {
         errorLine.visible = problem.length > 0
         if (errorLine.visible)
             return
-        stateManager.performLogin(emailField.text, passwordField.text, rememberUsername.isChecked)
+        // First: a refusal comes back at once and must stop the timer.
         loginTimer.restart()
+        stateManager.performLogin(emailField.text, passwordField.text, rememberUsername.isChecked)
     }
 
     function showError(text) {

@@ -46,7 +46,8 @@ expect_files "$app" bin/trellion share/man/man1/trellion.1.gz \
     share/applications/example.norvane.Trellion.desktop share/metainfo/example.norvane.Trellion.metainfo.xml \
     $icons/scalable/apps/example.norvane.Trellion.svg $icons/48x48/apps/example.norvane.Trellion.png \
     $icons/128x128/apps/example.norvane.Trellion.png $icons/256x256/apps/example.norvane.Trellion.png \
-    share/doc/trellion/Trellion-managed.conf.example share/doc/trellion/copyright share/doc/trellion/changelog.gz
+    share/doc/trellion/Trellion.conf.example share/doc/trellion/Trellion-managed.conf.example \
+    share/doc/trellion/copyright share/doc/trellion/changelog.gz
 expect_files "$sim" bin/trellion-sim bin/trellion-demo share/man/man1/trellion-sim.1.gz \
     share/trellion-sim/demo/config.json share/trellion-sim/demo/classrooms.json \
     share/man/man1/trellion-demo.1.gz share/doc/trellion-sim/copyright share/doc/trellion-sim/changelog.gz
@@ -61,10 +62,29 @@ desktop-file-validate "$root/usr/share/applications/example.norvane.Trellion.des
 appstreamcli validate --no-net "$root/usr/share/metainfo/example.norvane.Trellion.metainfo.xml" >/dev/null \
     || fail "AppStream metadata: $(appstreamcli validate --no-net "$root/usr/share/metainfo/example.norvane.Trellion.metainfo.xml")"
 zgrep -q 'self\\-test' "$root/usr/share/man/man1/trellion.1.gz" || fail "trellion(1) lacks --self-test"
+for section in ENVIRONMENT FILES 'SEE ALSO'; do
+    zgrep -q "^\.SH $section" "$root/usr/share/man/man1/trellion.1.gz" || fail "trellion(1) lacks $section"
+done
 zgrep -q 'list\\-accounts' "$root/usr/share/man/man1/trellion-sim.1.gz" || fail "trellion-sim(1) lacks --list-accounts"
 
-# Its own range of server numbers, apart from the other tests that start an X server.
-xvfb-run -a -n 140 "$root/usr/bin/trellion" --self-test >"$scratch/app.log" 2>&1 || fail "trellion --self-test: $(tail -5 "$scratch/app.log")"
+# The self-test as a configuration tool runs it over SSH: no display, the administrator's file in a
+# folder of XDG_CONFIG_DIRS. It names the file as the source of each address it holds.
+mkdir -p "$scratch/xdg/Norvane"
+conf="$scratch/xdg/Norvane/Trellion.conf"
+printf '[Deployment]\nauthUrl = https://auth.school.example\nbackendUrl = https://rooms.school.example\n' >"$conf"
+self_test() { env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_DIRS="$1" "$root/usr/bin/trellion" --self-test >"$scratch/app.log" 2>&1; }
+self_test "$scratch/xdg" || fail "trellion --self-test with $conf: $(tail -5 "$scratch/app.log")"
+for line in "authUrl [auth.school.example]" "backendUrl [rooms.school.example]"; do
+    grep -qxF "Deployment: $line from $conf" "$scratch/app.log" \
+        || fail "trellion --self-test does not name $conf for $line: $(grep Deployment: "$scratch/app.log")"
+done
+# Without the file nothing tells it where to sign in.
+if self_test "$scratch/no-such-folder"; then
+    fail "trellion --self-test passes without service addresses"
+fi
+for key in authUrl backendUrl; do
+    grep -q "$key is not set" "$scratch/app.log" || fail "trellion --self-test does not name $key as missing"
+done
 "$root/usr/bin/trellion-sim" --help | grep -q -- --config || fail "trellion-sim --help"
 "$root/usr/bin/trellion-sim" --config "$root/usr/share/trellion-sim/demo/config.json" --list-accounts \
     | grep -q editor@trellion.example || fail "trellion-sim cannot read the installed demo classrooms"

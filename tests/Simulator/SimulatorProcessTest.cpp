@@ -116,6 +116,10 @@ private slots:
         QVERIFY2(simulator.start(), qPrintable(simulator.errorString()));
         QCOMPARE(simulator.podAddresses().size(), 29);
         QCOMPARE(simulator.podState(4).value("name").toString(), "210 Team 1");
+        // What the demo switches off: a pod of the room the library lists first.
+        QCOMPARE(simulator.endpoints()["firstRoom"].toString(), "Innovation Commons");
+        QCOMPARE(simulator.endpoints()["firstRoomTeam"].toString(), "Team 1");
+        QCOMPARE(simulator.endpoints()["firstRoomPod"].toInt(), 13);
 
         QNetworkAccessManager network;
         QNetworkRequest signIn(QUrl(simulator.authUrl() + "/v1/auth/token"));

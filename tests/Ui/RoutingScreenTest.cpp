@@ -382,6 +382,7 @@ private slots:
     {
         const int pod = podOf(2);
         QVERIFY(ui->pressAndHold(blockView(2), qApp->styleHints()->mousePressAndHoldInterval() + 300));
+        QVERIFY(ui->waitForText("Not shared to Team 1 and Team 2: already in another route"));
         // Every block that may still receive: the front display and the team blocks but itself, Team 2
         // (taken) and the sending Team 1.
         const int shared = 1 + teamCount() - 3;

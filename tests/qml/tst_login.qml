@@ -20,6 +20,7 @@ Item {
             signal loginSuccess(string username)
             signal loginFailure(string reason)
             function performLogin(email, password, remember) { logins.push([email, password, remember]) }
+            function serviceProblem() { return "" }
         }
 
         QtObject {

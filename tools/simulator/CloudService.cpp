@@ -3,6 +3,7 @@
 #include "HttpServer.h"
 #include "JsonHttp.h"
 
+#include <QJsonDocument>
 #include <QSet>
 #include <algorithm>
 
@@ -82,6 +83,11 @@ bool CloudService::open(const PodAddressCodec& codec, const QJsonArray& library,
 bool CloudService::replaceRooms(const QString& text)
 {
     return store.replaceVerbatim(roomsCollection, text);
+}
+
+QJsonArray CloudService::rooms() const
+{
+    return QJsonDocument::fromJson(store.listText(roomsCollection)).array();
 }
 
 void CloudService::signIn(const ServerRequest& request, ServerResponse& response)

@@ -25,6 +25,8 @@ public:
     // Replaces the room library with a JSON array of rooms, served byte for byte until it changes.
     // False when the text is not a JSON array.
     bool replaceRooms(const QString& text);
+    // The rooms as stored now, with this run's pod addresses.
+    QJsonArray rooms() const;
 
 private:
     using AccountHandler = std::function<void(const Account&, const ServerRequest&, ServerResponse&)>;

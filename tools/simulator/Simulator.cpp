@@ -1,6 +1,8 @@
 #include "Simulator.h"
 
+#include <algorithm>
 #include <csignal>
+#include <utility>
 
 namespace sim {
 
@@ -51,7 +53,7 @@ void Simulator::stop()
 
 QJsonObject Simulator::endpoints() const
 {
-    return {
+    QJsonObject endpoints {
         { "authUrl", cloud.url() },
         { "backendUrl", cloud.url() },
         { "analyticsUrl", cloud.url() + "/track/?data=" },
@@ -59,6 +61,26 @@ QJsonObject Simulator::endpoints() const
         { "authClaim", options.authClaim },
         { "pods", QJsonArray::fromStringList(pods.addresses()) },
     };
+    // The demo switches off a pod of the room a user sees first.
+    QList<QJsonObject> rooms;
+    for (const QJsonValue& room : service.rooms())
+        rooms << room.toObject();
+    const auto key = [](const QJsonObject& room) {
+        return std::make_pair(room.value("name").toString().toLower(), room.value("id").toString());
+    };
+    std::sort(rooms.begin(), rooms.end(), [&](const auto& a, const auto& b) { return key(a) < key(b); });
+    if (rooms.isEmpty())
+        return endpoints;
+    for (const QJsonValue& team : rooms.first().value("teamblocks").toArray()) {
+        const int pod = pods.addresses().indexOf(team["address"].toString());
+        if (pod < 0)
+            continue;
+        endpoints.insert("firstRoom", rooms.first().value("name"));
+        endpoints.insert("firstRoomTeam", team["name"]);
+        endpoints.insert("firstRoomPod", pod);
+        break;
+    }
+    return endpoints;
 }
 
 } // namespace sim

@@ -21,7 +21,9 @@ public:
     // Hangs up on held requests and stops every server.
     void stop();
 
-    // {"authUrl", "backendUrl", "analyticsUrl", "controlUrl", "authClaim", "pods": ["127.0.0.1:P", ...]}
+    // {"authUrl", "backendUrl", "analyticsUrl", "controlUrl", "authClaim", "pods": ["127.0.0.1:P", ...]},
+    // and "firstRoom", "firstRoomTeam", "firstRoomPod": the first room of the library as the app
+    // lists it (by name), its first team on one of these pods and that pod's index, when there is one.
     QJsonObject endpoints() const;
 
 private:

@@ -78,6 +78,22 @@ private slots:
         QCOMPARE(LogFile::messages().last(), QString("Returning null classroom: classroomId=[no-such-room]"));
     }
 
+    // The station's own room: by id or exact name, and only when exactly one room matches.
+    void stationRoomByIdOrExactName()
+    {
+        for (int twin = 0; twin < 2; ++twin)
+            QVERIFY(!app.createClassroom(room("Twin")).isEmpty());
+        QVERIFY(app.refreshLibrary());
+        const QString beta = named("beta")->classroomId();
+        QCOMPARE(library->findClassroom(beta), beta);
+        QCOMPARE(library->findClassroom("beta"), beta);
+        for (const QString& unmatched : { "Twin", "ALPHA", "Alpha ", "no-such-room" }) {
+            QVERIFY(library->findClassroom(unmatched).isEmpty());
+            QCOMPARE(LogFile::read().last().level, QString("warning"));
+            QVERIFY(LogFile::messages().last().startsWith("Classroom [" + unmatched + "]: "));
+        }
+    }
+
     void failedOrOddDownloads()
     {
         QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "GET" },

@@ -227,6 +227,22 @@ private slots:
         session->removeAllRoutes(true, false);
     }
 
+    // Sharing a table to all leaves the displays already in a route as they were, and names them.
+    void shareToAllNamesTheDisplaysItLeft()
+    {
+        openSession();
+        QSignalSpy notices(session, &RoutingSession::notice);
+        session->routeBlockToAll(2);
+        QCOMPARE(notices.count(), 0);
+        session->removeAllRoutes(true, false);
+        session->addRouteLine(1, 0);
+        session->addRouteLine(4, -1);
+        session->routeBlockToAll(2);
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(notices.first().first().toString(),
+            QString("Not shared to Table 1, Table 2, Table 5 and Primary Display: already in another route"));
+    }
+
     // The tables stand in one row: Tab meets the front display, then Table 1 to Table 7, and wraps.
     void keysWalkPickAndRoute()
     {
@@ -396,12 +412,14 @@ private slots:
         session->startSession(classroomId, true, false);
         TeamBlock* refused = session->currentLayout()->teamBlocks()[4];
         TeamBlock* garbled = session->currentLayout()->teamBlocks()[6];
+        QVERIFY(refused->isConnecting() && garbled->isConnecting());
         QVERIFY(QTest::qWaitFor(
             [&] {
                 return session->currentLayout()->teamBlocks()[0]->isConnected() && garbled->isConnected();
             },
             10000));
         QTRY_VERIFY(!refused->isConnected());
+        QVERIFY(!refused->isConnecting() && !garbled->isConnecting()); // a failed opening shows as such
         QCOMPARE(garbled->apiVersion(), 0);
         QTest::qWait(latencyMs * 3);
         QCOMPARE(podRequests(6, "PATCH").size(), 1); // an unreadable version gets no banners

@@ -116,6 +116,7 @@ private slots:
     {
         const MdmInterface base(nullptr);
         QCOMPARE(answers(base), nothingEnforced);
+        QVERIFY(base.GetDefaultClassroom().isEmpty());
     }
 
     void factoryReadsTheConfiguredFile()
@@ -131,10 +132,12 @@ private slots:
     void answersAreCurrentOnceConstructed()
     {
         const QString path = temporary.filePath("current.conf");
-        writeAtomically(
-            path, "# set by IT\n\n  requirePasswordLogout = TRUE\r\nframeForwarding=false\n; end\n");
+        writeAtomically(path,
+            "# set by IT\n\n  requirePasswordLogout = TRUE\r\nframeForwarding=false\n"
+            "defaultClassroom =  Room 2.01 = East Wing \n; end\n");
         const LinuxMdmInterface source(path, nullptr);
         QCOMPARE(answers(source), Answers({ true, true, true, false, false, false }));
+        QCOMPARE(source.GetDefaultClassroom(), QString("Room 2.01 = East Wing")); // as written
     }
 
     void followsTheFileAsItComesChangesAndGoes()
@@ -172,6 +175,8 @@ private slots:
         QTest::newRow("value not a flag") << QByteArray("frameForwarding=yes\n") << "line 1 not understood";
         QTest::newRow("twice") << QByteArray("frameForwarding=true\nframeForwarding=false\n")
                                << "line 2 not understood";
+        QTest::newRow("room twice") << QByteArray("defaultClassroom=Lab\ndefaultClassroom=Studio\n")
+                                    << "line 2 not understood";
         QTest::newRow("huge") << QByteArray(100 * 1024, '#') << "larger than 65536 bytes";
         QTest::newRow("directory in its place") << QByteArray() << "not a regular file";
         QTest::newRow("FIFO in its place") << QByteArray() << "not a regular file";

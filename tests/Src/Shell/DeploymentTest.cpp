@@ -1,9 +1,13 @@
 #include "Deployment.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
-// Which service addresses may carry the user's password and token; judged on the values alone.
+// Where the service addresses come from, and which may carry the user's password and token.
 class DeploymentTest : public QObject {
     Q_OBJECT
 
@@ -59,6 +63,59 @@ private slots:
 
         deployment.refusals.remove("TRELLION_AUTH_URL");
         QVERIFY(deployment.isCloudSecure());
+    }
+
+    // Build, administrator's file, environment, option: each later one wins, the log line names
+    // where each value came from, and an address in the file obeys the same rule as any other.
+    void laterSourcesWin()
+    {
+        QTemporaryDir folders;
+        const QString file = folders.filePath("second/Norvane/Trellion.conf");
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QFile conf(file);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(
+            "# set by IT\n[Deployment]\nauthUrl = https://auth.school.example/a,b\n"
+            "backendUrl = https://file.school.example\nauthClaim = https://school.example/authorization\n"
+            "analyticsUrl = http://analytics.school.example/track/?data=\nlanguage = es\n");
+        conf.close();
+        qputenv("XDG_CONFIG_DIRS",
+            (folders.filePath("first") + "::relative:" + folders.filePath("second")).toUtf8());
+        QCOMPARE(Deployment::administratorFile(), file);
+        qunsetenv("XDG_CONFIG_DIRS");
+
+        qputenv("TRELLION_BACKEND_URL", "https://environment.school.example");
+        qputenv("TRELLION_LANG", "de");
+        QCommandLineParser parser;
+        Deployment::addOptions(parser);
+        QVERIFY(parser.parse({ "Trellion", "--lang", "en" }));
+        Deployment deployment;
+        deployment.authClaim = "from-the-build";
+        deployment.analyticsToken = "token";
+        deployment.apply(parser, file);
+        qunsetenv("TRELLION_BACKEND_URL");
+        qunsetenv("TRELLION_LANG");
+
+        QCOMPARE(deployment.authUrl, QString("https://auth.school.example/a,b"));
+        QCOMPARE(deployment.backendUrl, QString("https://environment.school.example"));
+        QCOMPARE(deployment.authClaim, QString("https://school.example/authorization"));
+        QVERIFY(deployment.analyticsUrl.isEmpty());
+        QCOMPARE(deployment.language, QString("en"));
+        QCOMPARE(deployment.origins,
+            QStringList({ "Deployment: authUrl [auth.school.example] from " + file,
+                "Deployment: backendUrl [environment.school.example] from the environment "
+                "(TRELLION_BACKEND_URL)",
+                "Deployment: authClaim [https://school.example/authorization] from " + file,
+                "Deployment: analyticsUrl [analytics.school.example] from " + file,
+                "Deployment: language [en] from the command line (--lang)" }));
+        QCOMPARE(deployment.refusals.keys(), QStringList { "TRELLION_ANALYTICS_URL" });
+        QVERIFY(deployment.missing().isEmpty());
+
+        Deployment unset;
+        unset.apply(parser, QString());
+        QCOMPARE(unset.origins.first(), QString("Deployment: authUrl not set"));
+        QCOMPARE(unset.missing().size(), 2);
+        QVERIFY(unset.missing().first().startsWith("authUrl is not set"));
     }
 };
 
