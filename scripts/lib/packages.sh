@@ -22,6 +22,9 @@ TRELLION_TEST_PACKAGES=(
     dbus-daemon dbus-bin at-spi2-core
 )
 
+# Keeping every core busy while the suite runs (scripts/test-loaded.sh).
+TRELLION_LOAD_PACKAGES=(stress-ng)
+
 # Building the Debian packages and checking them.
 TRELLION_PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 
