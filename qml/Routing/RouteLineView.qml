@@ -99,10 +99,10 @@ Item {
             rotation: RoutingLogic.lineAngle(route.sourcePoint.x, route.sourcePoint.y, route.sinkPoint.x, route.sinkPoint.y)
 
             Repeater {
-                model: [45, -45]
+                model: [35, -35] // a narrow ">" reads as an arrow at any angle
                 Rectangle {
-                    readonly property real wing: parent.width * 0.36
-                    x: (parent.width + wing * Math.SQRT1_2) / 2 - width
+                    readonly property real wing: parent.width * 0.42
+                    x: (parent.width + wing * Math.cos(modelData * Math.PI / 180)) / 2 - width
                     y: (parent.height - height) / 2
                     width: wing
                     height: 2
