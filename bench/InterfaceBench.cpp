@@ -1,7 +1,9 @@
 // The real window under X with OpenGL, against a bare Qt Quick window from the same binary: cold start
-// to the first frame, resident memory, and frame times on the routing screen of a 40-block classroom
-// while a route is dragged and while 40 routes animate. Every figure comes from fresh child processes
-// (this program again, with --child MODE); the parent prints the median of their results.
+// to the first frame, resident memory, frame times on the routing screen of a 40-block classroom
+// while a route is dragged and while 40 routes animate, and what the library, the editor and the
+// routing screen (without routes and with 40) cost while nothing happens: the share of one core the
+// process uses and the frames it draws. Every figure comes from fresh child processes (this program
+// again, with --child MODE); the parent prints the median of their results.
 // Run it under xvfb-run: the children use the xcb platform, as the UI tests do.
 #include "AppFixture.h"
 #include "ClassroomLayoutModel.h"
@@ -30,13 +32,14 @@
 #include <ctime>
 #include <memory>
 #include <mutex>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr int defaultRuns = 5;
-constexpr int childTimeoutMs = 60000;
+constexpr int childTimeoutMs = 240000;
 constexpr int answerTimeoutMs = 20000;
 constexpr int columns = 8;
 constexpr int rows = 5;
@@ -44,6 +47,11 @@ constexpr int blockCount = columns * rows;
 constexpr int moveIntervalMs = 8;
 constexpr int dragMs = 2000;
 constexpr int animationMs = 3000;
+constexpr int idleMs = 30000;
+// A screen is taken as idle after a second without a frame; one that never gets there is measured
+// as it is after this long.
+constexpr int stillQuietMs = 1000;
+constexpr int stillLimitMs = 15000;
 const QByteArray resultMarker = "INTERFACE_BENCH ";
 const QString classroomName = QStringLiteral("Bench Forty");
 
@@ -81,6 +89,15 @@ long residentKiB()
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     }
     return -1;
+}
+
+// User and system time of every thread of this process (the render thread and Mesa's included).
+double processCpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& time) { return time.tv_sec + time.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 // QTest's waits sleep between their checks; frames must see a running event loop.
@@ -262,6 +279,22 @@ private:
     std::vector<qint64> stamps;
 };
 
+// Once the screen is still (or has had its chance to be), the share of one core this process uses
+// and the frames it draws over `idleMs` in which nothing is done.
+QJsonObject idleCost(WindowDriver& ui)
+{
+    ui.waitUntilStill(stillQuietMs, stillLimitMs);
+    FrameRecorder frames(ui.window());
+    QElapsedTimer wall;
+    wall.start();
+    const double cpuBefore = processCpuSeconds();
+    runEventLoopFor(idleMs);
+    const double cpu = processCpuSeconds() - cpuBefore;
+    const double seconds = wall.nsecsElapsed() / 1e9;
+    return { { "cpuPercent", 100 * cpu / seconds },
+        { "framesPerSecond", frames.finish()["frames"].toInt() / seconds } };
+}
+
 // Presses on the first block and moves the pointer at an even speed to the last block and back,
 // a step every few milliseconds, as a hand does whatever the frame rate; the release on the source
 // itself adds no route.
@@ -320,17 +353,45 @@ int runRoutingChild()
         return 1;
     WindowDriver ui;
     RoutingScreen screen(ui);
-    if (!ui.isReady() || !screen.open())
+    if (!ui.isReady() || !ui.waitForText(classroomName, WindowDriver::Match::Exact, answerTimeoutMs))
+        return 1;
+    const QJsonObject libraryIdle = idleCost(ui);
+    if (!screen.open())
         return 1;
     runEventLoopFor(1000);
     const long rss = residentKiB();
+    const QJsonObject routingIdle = idleCost(ui);
     const QJsonObject drag = dragAcrossPlan(screen, ui.window());
     runEventLoopFor(500);
     const QJsonObject animation = animateAllRoutes(screen, ui);
     if (drag.isEmpty() || animation.isEmpty())
         return 1;
+    const QJsonObject routedIdle = idleCost(ui);
     report({ { "rssKiB", double(rss) }, { "refreshHz", ui.window()->screen()->refreshRate() },
-        { "drag", drag }, { "animation", animation } });
+        { "drag", drag }, { "animation", animation }, { "libraryIdle", libraryIdle },
+        { "routingIdle", routingIdle }, { "routedIdle", routedIdle } });
+    return 0;
+}
+
+// The classroom opened in the editor from its card's menu, past the first-use guide, left alone.
+int runEditorChild()
+{
+    AppFixture app({ "--pods", QString::number(blockCount + 1), "--latency-ms", "2" });
+    if (!app.start() || !app.signInAsEditor()) {
+        std::fprintf(
+            stderr, "could not start the app against the simulator: %s\n", qPrintable(app.errorString()));
+        return 1;
+    }
+    if (createClassroom(app).isEmpty() || !app.refreshLibrary())
+        return 1;
+    WindowDriver ui;
+    if (!ui.isReady() || !ui.waitForText(classroomName, WindowDriver::Match::Exact, answerTimeoutMs)
+        || !ui.click(ui.imageAboveRightOf(classroomName, "ThreeDotMenu.svg"))
+        || !ui.click(ui.waitForText("Edit")) || !ui.waitForNamed("exitButton", answerTimeoutMs))
+        return 1;
+    if (ui.waitForText("SKIP") && (!ui.click(ui.itemWithText("SKIP")) || !ui.waitUntilTextGone("SKIP")))
+        return 1;
+    report({ { "editorIdle", idleCost(ui) } });
     return 0;
 }
 
@@ -345,6 +406,8 @@ int runChild(const QString& mode, int argc, char* argv[])
         return runAppChild();
     if (mode == "routing")
         return runRoutingChild();
+    if (mode == "editor")
+        return runEditorChild();
     return 2;
 }
 
@@ -416,14 +479,16 @@ int runParent(int runs)
     runChildProcess("bare");
     runChildProcess("app");
     int failed = 0;
-    QList<QJsonObject> bare, app, routing;
+    QList<QJsonObject> bare, app, routing, editor;
     // Taken in turns, so that a change in the machine's load hits both alike.
     for (int run = 0; run < runs; ++run) {
         runChildInto("bare", bare, failed);
         runChildInto("app", app, failed);
     }
-    for (int run = 0; run < runs; ++run)
+    for (int run = 0; run < runs; ++run) {
         runChildInto("routing", routing, failed);
+        runChildInto("editor", editor, failed);
+    }
 
     const double bareStart = medianOf(bare, "startMs");
     const double appStart = medianOf(app, "startMs");
@@ -451,6 +516,25 @@ int runParent(int runs)
             p99 / displayIntervalMs);
     }
 
+    std::printf("idle for %d s, the screen still first (share of one core, frames per second; goal <= 2 %% "
+                "and no frame):\n",
+        idleMs / 1000);
+    const auto idleOf = [&](const QList<QJsonObject>& results, const QString& phase) {
+        return QJsonObject { { "cpuPercent", medianOf(results, phase + "/cpuPercent") },
+            { "framesPerSecond", medianOf(results, phase + "/framesPerSecond") } };
+    };
+    const QJsonObject idle { { "library", idleOf(routing, "libraryIdle") },
+        { "editor", idleOf(editor, "editorIdle") }, { "routing", idleOf(routing, "routingIdle") },
+        { "routed", idleOf(routing, "routedIdle") } };
+    for (const QString& screen : { "library", "editor", "routing", "routed" }) {
+        const QJsonObject figures = idle[screen].toObject();
+        std::printf("  %-38s %6.2f %% of a core, %6.2f frames/s\n",
+            qPrintable(screen == "routing" ? "routing screen, 40 blocks, no route:"
+                    : screen == "routed"   ? "routing screen, 40 live routes:"
+                                           : screen + ":"),
+            figures["cpuPercent"].toDouble(), figures["framesPerSecond"].toDouble());
+    }
+
     const QJsonObject result { { "runs", runs }, { "failed", failed }, { "bareStartMs", bareStart },
         { "appStartMs", appStart }, { "bareRssMiB", bareRss }, { "appRssMiB", appRss },
         { "routingRssMiB", routingRss }, { "displayIntervalMs", displayIntervalMs },
@@ -459,9 +543,10 @@ int runParent(int runs)
         { "dragP99Ms", medianOf(routing, "drag/p99Ms") },
         { "animationFrames", medianOf(routing, "animation/frames") },
         { "animationMedianMs", medianOf(routing, "animation/medianMs") },
-        { "animationP99Ms", medianOf(routing, "animation/p99Ms") } };
+        { "animationP99Ms", medianOf(routing, "animation/p99Ms") }, { "idleSeconds", idleMs / 1000 },
+        { "idle", idle } };
     std::printf("RESULT %s\n", QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
-    return bare.isEmpty() || app.isEmpty() || routing.isEmpty() ? 1 : 0;
+    return bare.isEmpty() || app.isEmpty() || routing.isEmpty() || editor.isEmpty() ? 1 : 0;
 }
 
 } // namespace

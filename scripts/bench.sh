@@ -84,9 +84,10 @@ for run in $(seq "$runs"); do
     run_bench routing_session "$run" 600 "$bin/routing_session_bench" --alternations "$alternations"
     run_bench pod_health "$run" 300 "$bin/pod_health_bench"
 done
-# It starts fresh processes for every figure and takes their medians itself. Its children give up
-# after 60 s each; a server number apart from the UI tests' keeps it off their X servers.
-run_bench interface 1 $(((2 + 3 * runs) * 70)) \
+# It starts fresh processes for every figure and takes their medians itself; each run's routing and
+# editor processes also sit idle for 30 s per screen. Its children give up after 240 s each; a server
+# number apart from the UI tests' keeps it off their X servers.
+run_bench interface 1 $(((2 + 3 * runs) * 70 + 300 * runs)) \
     xvfb-run -a -n 150 -s "-screen 0 2100x1000x24" "$bin/interface_bench" --runs "$runs"
 
 elapsed=$((SECONDS - started))

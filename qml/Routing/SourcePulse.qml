@@ -21,6 +21,9 @@ Item {
         visible = false
     }
 
+    readonly property bool grown: visible && !grow.running
+
+    objectName: "sourcePulse"
     width: 66
     height: 66
     visible: false

@@ -106,7 +106,10 @@ def method_section(report, runs):
         "`frameSwapped` signals on the routing screen of a 40-block classroom on 41 simulated pods, "
         "over 2 s of dragging and 3 s of animation; with about a hundred frames per process, a p99 is "
         "close to that process's longest interval. Anchor: the display interval from "
-        "`QScreen::refreshRate()`.",
+        "`QScreen::refreshRate()`. Idle: once a screen has drawn no frame for 1 s (or after 15 s, if it "
+        "never stops), 30 s in which nothing is done, with the share of one core the app's own process "
+        "used in that time (`getrusage`, all its threads, the renderer's included; the simulator is "
+        "another process) and the frames it swapped.",
         "")
 
 
@@ -260,6 +263,21 @@ def interface_section(report, result):
     report.add(f"Frame intervals on the routing screen of 40 blocks; display interval {interval:.1f} ms "
                f"({1000 / interval:.0f} Hz):", "")
     report.table(["Figure", "Frames", "Median interval", "p99 interval", "p99 / display interval", "Goal", ""], rows)
+    idle_section(report, result)
+
+
+def idle_section(report, result):
+    rows = []
+    for key, screen in (("library", "Library"), ("editor", "Editor, classroom of 40 blocks"),
+                        ("routing", "Routing screen, 40 blocks, no route"),
+                        ("routed", "Routing screen, 40 live routes")):
+        figures = result["idle"][key]
+        cpu, fps = figures["cpuPercent"], figures["framesPerSecond"]
+        rows.append([screen, f"{cpu:.2f} %", *report.verdict(f"Idle CPU share of one core, {screen}, %", cpu, 2),
+                     f"{fps:.2f}", *report.verdict(f"Idle frames per second, {screen}", fps, 0)])
+    report.add(f"Idle for {result['idleSeconds']} s, the screen still first; the routing screens during a "
+               "session whose 41 pods are checked every 5 s:", "")
+    report.table(["Screen", "CPU share of one core", "Goal", "", "Frames per second", "Goal", ""], rows)
 
 
 def pod_health_section(report, results):

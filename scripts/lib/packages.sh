@@ -23,6 +23,9 @@ TRELLION_TEST_PACKAGES=(
     clang libclang-rt-dev # the fuzz targets: the compiler, and the libFuzzer and sanitizer run-times
 )
 
+# Keeping every core busy while the suite runs (scripts/test-loaded.sh).
+TRELLION_LOAD_PACKAGES=(stress-ng)
+
 # Building the Debian packages and checking them.
 TRELLION_PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 

@@ -1,20 +1,39 @@
 #include "WindowDriver.h"
 
 #include <QColor>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHash>
 #include <QLineF>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QStyleHints>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QUrl>
 #include <algorithm>
+#include <atomic>
 #include <limits>
 
 namespace {
+
+// Counts the frames `window` swaps while it lives, on whichever thread swaps them.
+class FrameCount {
+public:
+    explicit FrameCount(QQuickWindow* window)
+        : connection(QObject::connect(
+            window, &QQuickWindow::frameSwapped, window, [this] { ++frames; }, Qt::DirectConnection))
+    {
+    }
+    ~FrameCount() { QObject::disconnect(connection); }
+    int operator()() const { return frames; }
+
+private:
+    std::atomic<int> frames { 0 };
+    QMetaObject::Connection connection;
+};
 
 // Waits between the steps of a gesture so that Qt Quick sees a moving pointer, not a jump.
 constexpr int stepDelayMs = 20;
@@ -310,6 +329,9 @@ bool WindowDriver::pressAndHold(QQuickItem* item, int holdMs)
     QTest::mouseMove(win, point);
     QTest::mousePress(win, Qt::LeftButton, Qt::NoModifier, point);
     QTest::qWait(holdMs);
+    // qWait may return after its last check without running the event loop again: a machine that
+    // is slow to wake it would release before the hold's timer, long due, has fired.
+    QCoreApplication::processEvents();
     QTest::mouseRelease(win, Qt::LeftButton, Qt::NoModifier, point);
     QTest::qWait(stepDelayMs);
     return true;
@@ -321,9 +343,14 @@ bool WindowDriver::drag(const QPointF& from, const QPointF& to, int steps)
         return false;
     QTest::mouseMove(win, from.toPoint());
     QTest::mousePress(win, Qt::LeftButton, Qt::NoModifier, from.toPoint());
-    QTest::qWait(stepDelayMs);
+    // The first step leaves the press point at once, before the event loop runs and at least as far
+    // as a drag must move: a loaded machine must not let the press-and-hold interval pass, which
+    // would turn the drag into a hold.
+    const qreal length = QLineF(from, to).length();
+    const qreal firstShare
+        = length > 0 ? std::min(1.0, (QGuiApplication::styleHints()->startDragDistance() + 1) / length) : 1;
     for (int step = 1; step <= steps; ++step) {
-        const QPointF point = from + (to - from) * step / steps;
+        const QPointF point = from + (to - from) * std::max(firstShare, qreal(step) / steps);
         QTest::mouseMove(win, point.toPoint());
         QTest::qWait(stepDelayMs);
     }
@@ -356,9 +383,25 @@ void WindowDriver::typeText(const QString& text)
 
 void WindowDriver::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    if (!ensureActive())
+    if (!ensureActive() || (key == Qt::Key_Escape && !movePointerAway()))
         return;
     QTest::keyClick(win, key, modifiers);
+}
+
+bool WindowDriver::movePointerAway()
+{
+    if (!win)
+        return false;
+    QTest::mouseMove(win, QPoint(-1, -1));
+    QList<QQuickItem*> all;
+    const auto toolTipShown = [&] {
+        all.clear();
+        collectInPaintOrder(win->contentItem(), all);
+        return std::any_of(all.begin(), all.end(), [](const QQuickItem* item) {
+            return item->isVisible() && item->inherits("QQuickPopupItem"); // the app's only popups are tips
+        });
+    };
+    return QTest::qWaitFor([&] { return !toolTipShown(); }, defaultTimeoutMs);
 }
 
 bool WindowDriver::resize(const QSize& size)
@@ -368,8 +411,31 @@ bool WindowDriver::resize(const QSize& size)
     win->resize(size);
     const bool resized = QTest::qWaitFor(
         [&] { return win->size() == size && win->contentItem()->size() == QSizeF(size); }, defaultTimeoutMs);
-    QTest::qWait(100); // bindings and layouts settle on the next frames
-    return resized;
+    // Layouts settle when the scene is polished for a frame: wait for one drawn from here on.
+    return resized && waitForFrame();
+}
+
+bool WindowDriver::waitForFrame(int timeoutMs)
+{
+    if (!win)
+        return false;
+    const FrameCount frames(win);
+    win->update();
+    return QTest::qWaitFor([&] { return frames() > 0; }, timeoutMs);
+}
+
+bool WindowDriver::waitUntilStill(int quietMs, int timeoutMs)
+{
+    if (!win)
+        return false;
+    const FrameCount frames(win);
+    const QDeadlineTimer limit(timeoutMs);
+    while (!limit.hasExpired()) {
+        const int before = frames();
+        if (!QTest::qWaitFor([&] { return frames() != before; }, quietMs))
+            return true;
+    }
+    return false;
 }
 
 bool WindowDriver::saveScreenshot(const QString& name)

@@ -65,12 +65,19 @@ public:
     // Replaces a field's text as a user does: click into it, select everything, type over it.
     bool fillField(QQuickItem* field, const QString& text);
 
-    // Keyboard, into the item that has the focus.
+    // Keyboard, into the item that has the focus. A shown tool tip closes on Escape and keeps the key
+    // for itself: Escape first takes the pointer off the controls, as a hand gone to the keyboard.
     void typeText(const QString& text);
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Moves the pointer out of the window and waits until no tool tip is shown.
+    bool movePointerAway();
 
-    // Resizes the window and waits until the scene has the new size.
+    // Resizes the window and waits until the scene has the new size and a frame of it is drawn.
     bool resize(const QSize& size);
+    // Asks for a frame and waits until one is drawn.
+    bool waitForFrame(int timeoutMs = defaultTimeoutMs);
+    // Waits until the window has drawn no frame for `quietMs`; false when it still draws at `timeoutMs`.
+    bool waitUntilStill(int quietMs, int timeoutMs);
 
     // Saves the window as <name>.png into $TRELLION_SCREENSHOT_DIR; does nothing when unset. At the
     // design size it also saves the same scene on a classroom panel, as <name>-1920x1080.png, and

@@ -203,17 +203,15 @@ private slots:
         QVERIFY(tile("RoundTableYellow"));
 
         QVERIFY(ui->click(ui->itemNamed("teamBlockSave")));
-        QTest::qWait(100);
+        QVERIFY(ui->waitForText("A team needs a name."));
         QVERIFY(ui->itemWithText("New team block")); // a blank name is refused, and says so
-        QVERIFY(ui->itemWithText("A team needs a name."));
         QVERIFY(ui->saveScreenshot("editor-team-dialog-blank"));
         QVERIFY(ui->click(ui->itemWithText("Enter Team Name")));
         ui->typeText(newTeam);
         QVERIFY(ui->waitUntilTextGone("A team needs a name."));
         QVERIFY(ui->click(ui->itemNamed("teamBlockSave")));
-        QTest::qWait(100);
+        QVERIFY(ui->waitForText("A team needs its pod's address."));
         QVERIFY(ui->itemWithText("New team block")); // and so is a blank address
-        QVERIFY(ui->itemWithText("A team needs its pod's address."));
         QVERIFY(ui->click(ui->itemWithText("Enter Pod Address")));
         ui->typeText(newTeamAddress);
 
@@ -309,10 +307,9 @@ private slots:
         primaryStored = onCanvas(dropAt) - QPointF(120 * roomZoom / 2, 104 * roomZoom / 2);
         QVERIFY(near(display->displayX(), primaryStored.x()) && near(display->displayY(), primaryStored.y()));
         QVERIFY(ui->click(ui->itemNamed("primarySave")));
-        QTest::qWait(100);
+        QVERIFY(ui->waitForText("A primary display needs its pod's address."));
         QVERIFY(
             ui->itemWithText("Lumaret Pod.", WindowDriver::Match::Contains)); // a blank address is refused
-        QVERIFY(ui->itemWithText("A primary display needs its pod's address."));
         QVERIFY(ui->click(ui->itemNamed("primaryAddressInput")));
         ui->typeText(primaryAddress);
         QVERIFY(ui->click(ui->itemNamed("audioSwitch")));
