@@ -43,7 +43,7 @@ QString invalidPermissions()
 
 // A refused certificate is no network fault the user can mend: the service, or someone
 // between, presents one this machine does not trust.
-QString serviceProblem(const HttpResponse& response)
+QString unreachedServiceReason(const HttpResponse& response)
 {
     if (response.error == QNetworkReply::SslHandshakeFailedError)
         return StateManager::tr(
@@ -62,7 +62,7 @@ QString signInFailureReason(const HttpResponse& response)
 {
     return passwordRefused(response) ? StateManager::tr(
                "Invalid email or password.\nTo reset your password, please contact your Trellion Admin.")
-                                     : serviceProblem(response);
+                                     : unreachedServiceReason(response);
 }
 
 QString accessTokenOf(const HttpResponse& response)
@@ -294,7 +294,7 @@ void StateManager::performTestLogout(const QString& password)
         }
         LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode,
             QString::fromUtf8(response.data));
-        emit testLogoutFailure(passwordRefused(response) ? QString() : serviceProblem(response));
+        emit testLogoutFailure(passwordRefused(response) ? QString() : unreachedServiceReason(response));
     });
 }
 
