@@ -4,6 +4,7 @@
 #include "Layout.h"
 #include "Logger.h"
 #include "NetworkManager.h"
+#include "PodAddressCheck.h"
 #include "RouteLine.h"
 
 #include <QJsonDocument>
@@ -18,7 +19,8 @@ RoutableBlock::RoutableBlock(int blockIndex, QObject* parent)
     , m_blockIndex(blockIndex)
 {
     for (auto changed : { &RoutableBlock::displayNameChanged, &RoutableBlock::incomingRoutesChanged,
-             &RoutableBlock::outgoingRoutesChanged, &RoutableBlock::isConnectedChanged })
+             &RoutableBlock::outgoingRoutesChanged, &RoutableBlock::isConnectedChanged,
+             &RoutableBlock::addressProblemChanged })
         connect(this, changed, this, &RoutableBlock::accessibleNameChanged);
 }
 
@@ -41,6 +43,8 @@ QString RoutableBlock::namesAtEnds(const RouteMap& lines, RoutableBlock* (RouteL
 
 QString RoutableBlock::accessibleName() const
 {
+    if (!isAddressValid())
+        return tr("%1, %2").arg(displayName(), m_addressProblem);
     if (!isConnected())
         return tr("%1, disconnected").arg(displayName());
     QStringList parts { displayName() };
@@ -62,7 +66,7 @@ void RoutableBlock::sendPodCall(
     const std::function<HttpRequest*(NetworkManager&)>& call, const ReplyHandler& onReply)
 {
     NetworkManager* network = Globals::getInstance().networkManager();
-    if (!network)
+    if (!network || !isAddressValid())
         return;
     HttpRequest* request = call(*network);
     if (onReply)
@@ -347,6 +351,26 @@ void RoutableBlock::setDisplayColor(const QString& color)
 void RoutableBlock::setDisplayAddress(const QString& address)
 {
     Layout::set(this, m_displayAddress, address, &RoutableBlock::displayAddressChanged);
+    checkAddress();
+}
+
+void RoutableBlock::readAddress(const QString& address)
+{
+    m_displayAddress = address;
+    checkAddress();
+}
+
+void RoutableBlock::checkAddress()
+{
+    const QString problem = PodAddressCheck::formatProblem(m_displayAddress).isEmpty()
+        ? QString()
+        : tr("The stored pod address is not valid");
+    if (!assignIfChanged(m_addressProblem, problem))
+        return;
+    if (!problem.isEmpty())
+        LOG_WARNING("Block [{}]: pod address refused, nothing is sent to it: address=[{}]", blockIndex(),
+            PodAddressCheck::loggable(m_displayAddress));
+    emit addressProblemChanged();
 }
 
 void RoutableBlock::setDisplayIcon(const QString& icon)

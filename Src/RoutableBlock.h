@@ -33,6 +33,7 @@ class RoutableBlock : public QObject {
     Q_PROPERTY(QList<QObject*> outgoingRoutes READ outgoingRoutes NOTIFY outgoingRoutesChanged)
     Q_PROPERTY(bool isConnected READ isConnected NOTIFY isConnectedChanged)
     Q_PROPERTY(QString accessibleName READ accessibleName NOTIFY accessibleNameChanged)
+    Q_PROPERTY(QString addressProblem READ addressProblem NOTIFY addressProblemChanged)
 public:
     explicit RoutableBlock(int blockIndex, QObject* parent = nullptr);
 
@@ -77,6 +78,10 @@ public:
     // What a screen reader says of the block on the routing plan: its name, its routes and
     // whether its pod answers ("Team 1, sends to Team 2 and Team 4").
     QString accessibleName() const;
+    // Empty, or why nothing is sent to this block's pod: its address is not of the form the
+    // block dialogs accept (a stored room may hold anything).
+    QString addressProblem() const { return m_addressProblem; }
+    bool isAddressValid() const { return m_addressProblem.isEmpty(); }
     virtual void requestVersion();
     virtual void beginSession(bool showBanners, bool frameForwarding);
     virtual void endSession() { }
@@ -120,6 +125,7 @@ signals:
     void routabilityChanged();
     void isConnectedChanged();
     void accessibleNameChanged();
+    void addressProblemChanged();
     // The configure was accepted; `late` when the block joined after the session opened.
     void joined(bool late);
 
@@ -133,6 +139,8 @@ protected:
     // while this block lives. Without a request engine nothing is sent.
     void sendPodCall(
         const std::function<HttpRequest*(NetworkManager&)>& call, const ReplyHandler& onReply = {});
+    // The document readers' way to store the address: checked like the setter's, no unsaved mark.
+    void readAddress(const QString& address);
 
     // Stored directly by constructors and document readers: no signal, no unsaved mark.
     int m_blockIndex;
@@ -155,9 +163,11 @@ private:
     void routesChanged(void (RoutableBlock::*changed)());
     void terminateConnections();
     void setConnected(bool connected);
+    void checkAddress();
     // Takes the line off the plan; a pod that cannot be told may still show it.
     void dropOutgoingRoute(RouteLine* line);
 
+    QString m_addressProblem;
     bool m_isConnected = false;
     bool m_droppedOut = false;
     bool m_joiningLate = false;

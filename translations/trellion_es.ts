@@ -151,12 +151,20 @@ enrutamiento</translation>
         <source>Copy of %1</source>
         <translation>Copia de %1</translation>
     </message>
+    <message>
+        <source>The classroom list could not be read</source>
+        <translation>No se pudo leer la lista de aulas</translation>
+    </message>
 </context>
 <context>
     <name>ClassroomLayoutModel</name>
     <message>
         <source>Copy of %1</source>
         <translation>Copia de %1</translation>
+    </message>
+    <message>
+        <source>Too big to open: a room holds at most %1 team blocks and %2 pieces of furniture</source>
+        <translation>Demasiado grande para abrir: un aula admite como máximo %1 bloques de equipo y %2 muebles</translation>
     </message>
 </context>
 <context>
@@ -253,6 +261,10 @@ para que se parezcan a la distribución del espacio.</translation>
     <message>
         <source>(Disconnected)</source>
         <translation>(Desconectado)</translation>
+    </message>
+    <message>
+        <source>(Address not valid)</source>
+        <translation>(Dirección no válida)</translation>
     </message>
 </context>
 <context>
@@ -390,6 +402,13 @@ Inténtelo de nuevo.</translation>
     <message>
         <source>ROOM # %1</source>
         <translation>AULA N.º %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutEditingSession</name>
+    <message>
+        <source>This room cannot be saved: its id in the cloud service is not valid</source>
+        <translation>No se puede guardar esta aula: su ID en el servicio en la nube no es válido</translation>
     </message>
 </context>
 <context>
@@ -745,6 +764,14 @@ Pod Lumaret.</translation>
     <message>
         <source>sends to %1</source>
         <translation>envía a %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The stored pod address is not valid</source>
+        <translation>La dirección del pod guardada no es válida</translation>
     </message>
 </context>
 <context>

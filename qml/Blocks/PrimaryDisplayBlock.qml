@@ -73,5 +73,6 @@ RoutableBlock {
 
     DisconnectedOverlay {
         visible: primary.showsDisconnected
+        addressRefused: primary.addressRefused
     }
 }

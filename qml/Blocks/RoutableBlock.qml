@@ -21,6 +21,7 @@ Item {
     property bool canAddIncomingRoute: routingBlockObject ? routingBlockObject.canAddIncomingRoute : false
     property bool canAddOutgoingRoute: routingBlockObject ? routingBlockObject.canAddOutgoingRoute : false
     property bool isConnected: routingBlockObject ? routingBlockObject.isConnected : false
+    property bool addressRefused: routingBlockObject ? routingBlockObject.addressProblem !== "" : false
     property bool isPrimaryDisplay: routingBlockObject ? routingBlockObject.isPrimaryBlock() : false
 
     property bool isInRoutingScreen: false

@@ -121,5 +121,6 @@ RoutableBlock {
     DisconnectedOverlay {
         anchors.fill: imageArea
         visible: teamBlock.showsDisconnected
+        addressRefused: teamBlock.addressRefused
     }
 }

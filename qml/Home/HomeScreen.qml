@@ -96,6 +96,7 @@ Item {
 
     FailurePanel {
         id: failurePanel
+        reason: classroomLayoutManager.failureText
         onRetry: {
             console.log("EVENT: Retrying Orbeth fetch")
             visible = false
@@ -126,7 +127,11 @@ Item {
 
     ClassroomMenu {
         id: menu
-        onEditRequested: homeScreen.editClassroom(classroomId)
+        onEditRequested: {
+            var room = classroomLayoutManager.classroomLayout(classroomId)
+            if (room && room.loadProblem === "")
+                homeScreen.editClassroom(classroomId)
+        }
         onDeleteRequested: deleteDialog.openFor(classroomId, classroomName)
         onCheckDisplaysRequested: displayCheck.check(classroomId)
     }
