@@ -301,7 +301,7 @@ QString ClassroomLayoutModel::sizeProblem(const QJsonObject& object)
     }
     if (teamBlocks.size() <= Layout::maxTeamBlocks && furniture <= Layout::maxFurniture)
         return {};
-    return tr("Too big to open: a room holds at most %1 team blocks and %2 pieces of furniture")
+    return tr("Too big to open: over %1 blocks or %2 furniture items")
         .arg(Layout::maxTeamBlocks)
         .arg(Layout::maxFurniture);
 }

@@ -163,8 +163,8 @@ anzeigen</translation>
         <translation>Kopie von %1</translation>
     </message>
     <message>
-        <source>Too big to open: a room holds at most %1 team blocks and %2 pieces of furniture</source>
-        <translation>Zu groß zum Öffnen: Ein Raum fasst höchstens %1 Teamblöcke und %2 Möbelstücke</translation>
+        <source>Too big to open: over %1 blocks or %2 furniture items</source>
+        <translation>Zu groß zum Öffnen: über %1 Blöcke oder %2 Möbelstücke</translation>
     </message>
 </context>
 <context>

@@ -163,8 +163,8 @@ enrutamiento</translation>
         <translation>Copia de %1</translation>
     </message>
     <message>
-        <source>Too big to open: a room holds at most %1 team blocks and %2 pieces of furniture</source>
-        <translation>Demasiado grande para abrir: un aula admite como máximo %1 bloques de equipo y %2 muebles</translation>
+        <source>Too big to open: over %1 blocks or %2 furniture items</source>
+        <translation>Demasiado grande para abrir: más de %1 bloques o %2 muebles</translation>
     </message>
 </context>
 <context>

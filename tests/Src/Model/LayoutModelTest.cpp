@@ -692,7 +692,7 @@ private slots:
             return;
         }
         QCOMPARE(model->loadProblem(),
-            QString("Too big to open: a room holds at most 1000 team blocks and 5000 pieces of furniture"));
+            QString("Too big to open: over 1000 blocks or 5000 furniture items"));
         QVERIFY(model->teamBlocks().isEmpty() && model->furniture().isEmpty());
         QCOMPARE(log.count("warning",
                      "Classroom [big]: not opened: more than 1000 team blocks or 5000 pieces of furniture"),
