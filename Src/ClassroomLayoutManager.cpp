@@ -155,6 +155,10 @@ void ClassroomLayoutManager::duplicateClassroom(const QString& classroomId)
         LOG_ERROR("ID not found: {}", classroomId);
         return;
     }
+    if (!source->isOpenable()) {
+        LOG_WARNING("Classroom [{}]: not duplicated: too big to open", classroomId);
+        return;
+    }
     QJsonObject document = source->toJson();
     document.remove("id");
     document.insert("name", tr("Copy of %1").arg(source->classroomName()));

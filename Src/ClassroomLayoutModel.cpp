@@ -330,7 +330,8 @@ ClassroomLayoutModel* ClassroomLayoutModel::fromJson(const QJsonObject& object, 
             model->m_classroomId, Layout::maxTeamBlocks, Layout::maxFurniture);
         return model;
     }
-    model->setClassroomScale(Layout::saneRoomScale(Layout::readNumber(object.value("roomscale"))));
+    Layout::takeAdjustedCount();
+    model->setClassroomScale(Layout::readRoomScale(object.value("roomscale")));
     model->m_passwordRequiredOnExit = object.value("requirePasswordOnExit").toBool();
     if (object.contains("showRoutingBanners"))
         model->m_showRoutingBanners = object.value("showRoutingBanners").toBool();
@@ -344,6 +345,9 @@ ClassroomLayoutModel* ClassroomLayoutModel::fromJson(const QJsonObject& object, 
         model->m_teamBlocks.append(TeamBlock::fromJson(entry.toObject(), model->m_teamBlocks.size(), model));
 
     model->readFurniture(object.value("furniture").toArray());
+    if (const int adjusted = Layout::takeAdjustedCount())
+        LOG_WARNING("Classroom [{}]: {} stored numbers out of range were brought into it",
+            model->m_classroomId, adjusted);
     return model;
 }
 

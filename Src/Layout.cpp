@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace Layout {
 
@@ -49,19 +51,53 @@ double saneRoomScale(double value)
     return std::clamp(value, roomScaleRange.minimum, roomScaleRange.maximum);
 }
 
+namespace {
+
+int adjustedCount = 0; // documents are read on the GUI thread only
+
+// The number a stored value holds, when it holds one at all.
+std::optional<double> storedNumber(const QJsonValue& value)
+{
+    if (value.isDouble())
+        return value.toDouble();
+    bool isNumber = false;
+    const double number = value.toString().toDouble(&isNumber);
+    return isNumber ? std::optional<double>(number) : std::nullopt;
+}
+
+double noted(const QJsonValue& value, double read)
+{
+    const std::optional<double> stored = storedNumber(value);
+    if (stored && !(*stored == read))
+        ++adjustedCount;
+    return read;
+}
+
+} // namespace
+
 double readCoordinate(const QJsonValue& value)
 {
-    return saneCoordinate(readNumber(value));
+    return noted(value, saneCoordinate(readNumber(value)));
 }
 
 double readRotation(const QJsonValue& value)
 {
-    return saneRotation(readNumber(value));
+    return noted(value, saneRotation(readNumber(value)));
 }
 
 double readScale(const QJsonValue& value, Range range)
 {
-    return saneScale(readNumber(value), range);
+    return noted(value, saneScale(readNumber(value), range));
+}
+
+double readRoomScale(const QJsonValue& value)
+{
+    return noted(value, saneRoomScale(readNumber(value)));
+}
+
+int takeAdjustedCount()
+{
+    return std::exchange(adjustedCount, 0);
 }
 
 QJsonObject overStored(QJsonObject stored, const QJsonObject& own)

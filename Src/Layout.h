@@ -36,7 +36,7 @@ constexpr int maxTeamBlocks = 1000;
 constexpr int maxFurniture = 5000;
 // Positions stay within four design grids (1024 by 708) of the plan's corner, either way.
 constexpr double coordinateLimit = 4096.0;
-// Beyond this a number is no placement at all (1e308) and reads as its default.
+// No stored number is this large on purpose (1e308): it reads as its default.
 constexpr double largestReadable = 1e9;
 // The editor's limits (qml/Common/EditorLogic.js, qml/Common/BlockLogic.js); loose furniture has
 // no upper limit there, ten times its natural size is ours.
@@ -63,9 +63,13 @@ double saneScale(double value, Range range);
 // Not a number worth reading: the default 1.0.
 double saneRoomScale(double value);
 
+// The readers of a document's numbers; each stored number they had to change is counted.
 double readCoordinate(const QJsonValue& value);
 double readRotation(const QJsonValue& value);
 double readScale(const QJsonValue& value, Range range);
+double readRoomScale(const QJsonValue& value);
+// How many stored numbers the readers changed since the last call, so a room can name them once.
+int takeAdjustedCount();
 
 // What the app writes, laid over what it read: keys it does not know stay as they came.
 QJsonObject overStored(QJsonObject stored, const QJsonObject& own);
