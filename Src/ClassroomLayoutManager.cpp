@@ -4,12 +4,14 @@
 #include "Globals.h"
 #include "Logger.h"
 #include "NetworkManager.h"
+#include "PropertyHelpers.h"
 #include "SessionStatistics.h"
 #include "TeamBlock.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <optional>
 
 namespace {
 
@@ -19,6 +21,30 @@ NetworkManager* network()
 }
 
 constexpr int stagingBlockIndex = -97;
+
+// The rooms of a list reply; nothing when the reply is not a JSON array of objects, which is a
+// broken reply rather than an empty library.
+std::optional<QJsonArray> readRoomList(const QByteArray& body)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(body, &error);
+    if (error.error != QJsonParseError::NoError) {
+        LOG_WARNING("Classroom list is not JSON: {} at offset {}", error.errorString(), error.offset);
+        return std::nullopt;
+    }
+    if (!document.isArray()) {
+        LOG_WARNING("Classroom list is not an array");
+        return std::nullopt;
+    }
+    const QJsonArray rooms = document.array();
+    for (int index = 0; index < rooms.size(); ++index) {
+        if (!rooms[index].isObject()) {
+            LOG_WARNING("Classroom list element [{}] is not an object", index);
+            return std::nullopt;
+        }
+    }
+    return rooms;
+}
 
 } // namespace
 
@@ -83,28 +109,47 @@ ClassroomLayoutModel* ClassroomLayoutManager::store(const QJsonObject& document)
     return layout;
 }
 
+bool ClassroomLayoutManager::readClassroomList(const QByteArray& body)
+{
+    const std::optional<QJsonArray> rooms = readRoomList(body);
+    if (!rooms)
+        return false;
+    for (const QJsonValue& element : *rooms) {
+        if (ClassroomLayoutModel* layout = store(element.toObject()))
+            layout->decodeAudioSources();
+    }
+    return true;
+}
+
+void ClassroomLayoutManager::setFailureText(const QString& text)
+{
+    if (assignIfChanged(m_failureText, text))
+        emit failureTextChanged();
+}
+
 void ClassroomLayoutManager::refreshClassroomList()
 {
     clearClassroomsList();
-    whenFinished(network()->orbethGetClassrooms(), this, [this, cleared = clearCount](const HttpResponse& response) {
-        if (cleared != clearCount)
-            return; // signed out or refreshed again meanwhile
-        SessionStatistics* statistics = Globals::getInstance().sessionStatistics();
-        if (response.httpCode != 200 || response.error != 0) {
-            LOG_WARNING("Orbeth call to fetch classrooms failed (httpCode {}, error {})", response.httpCode,
-                response.error);
-            statistics->orbethClassrooms(false, 0);
-            emit orbethRequestFailure();
-            return;
-        }
-        for (const QJsonValue& element : QJsonDocument::fromJson(response.data).array()) {
-            if (ClassroomLayoutModel* layout = store(element.toObject()))
-                layout->decodeAudioSources();
-        }
-        statistics->orbethClassrooms(true, library.size());
-        emit classroomsChanged();
-        emit orbethRequestSuccess();
-    });
+    whenFinished(
+        network()->orbethGetClassrooms(), this, [this, cleared = clearCount](const HttpResponse& response) {
+            if (cleared != clearCount)
+                return; // signed out or refreshed again meanwhile
+            SessionStatistics* statistics = Globals::getInstance().sessionStatistics();
+            const bool answered = response.httpCode == 200 && response.error == 0;
+            if (!answered)
+                LOG_WARNING("Orbeth call to fetch classrooms failed (httpCode {}, error {})",
+                    response.httpCode, response.error);
+            if (!answered || !readClassroomList(response.data)) {
+                statistics->orbethClassrooms(false, 0);
+                setFailureText(answered ? tr("The classroom list could not be read") : QString());
+                emit orbethRequestFailure();
+                return;
+            }
+            setFailureText({});
+            statistics->orbethClassrooms(true, library.size());
+            emit classroomsChanged();
+            emit orbethRequestSuccess();
+        });
 }
 
 void ClassroomLayoutManager::createClassroom(const QString& classroomName, const QString& classroomBuilding,
@@ -124,6 +169,10 @@ void ClassroomLayoutManager::duplicateClassroom(const QString& classroomId)
     ClassroomLayoutModel* source = library.value(classroomId);
     if (!source) {
         LOG_ERROR("ID not found: {}", classroomId);
+        return;
+    }
+    if (!source->isOpenable()) {
+        LOG_WARNING("Classroom [{}]: not duplicated: too big to open", classroomId);
         return;
     }
     QJsonObject document = source->toJson();
@@ -158,6 +207,10 @@ void ClassroomLayoutManager::deleteClassroomLayout(const QString& classroomId)
 {
     if (!library.contains(classroomId)) {
         LOG_WARNING("No classroom found to delete.");
+        return;
+    }
+    if (!library.value(classroomId)->hasStoredId()) {
+        LOG_WARNING("Classroom [{}]: not deleted: its stored id is not a string", classroomId);
         return;
     }
     whenFinished(network()->orbethDeleteClassroom(classroomId), this,

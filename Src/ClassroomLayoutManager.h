@@ -11,12 +11,18 @@ class ClassroomLayoutManager : public QObject {
     Q_OBJECT
     Q_PROPERTY(TeamBlock* stagingTeamBlock READ stagingTeamBlock CONSTANT)
     Q_PROPERTY(QList<QObject*> classrooms READ classroomsModel NOTIFY classroomsChanged)
+    // What the last failed download should tell the user; empty when it was the network's fault.
+    Q_PROPERTY(QString failureText READ failureText NOTIFY failureTextChanged)
 public:
     explicit ClassroomLayoutManager(QObject* parent = nullptr);
 
     TeamBlock* stagingTeamBlock() const { return m_stagingTeamBlock; }
     QList<QObject*> classroomsModel() const;
+    QString failureText() const { return m_failureText; }
     void clearClassroomsList();
+    // Adds the rooms of a list reply to the library; false, adding nothing, when the reply is not
+    // a JSON array of objects, which is a broken reply rather than an empty library.
+    bool readClassroomList(const QByteArray& body);
 
     Q_INVOKABLE void refreshClassroomList();
     Q_INVOKABLE ClassroomLayoutModel* classroomLayout(const QString& classroomId) const;
@@ -34,14 +40,17 @@ signals:
     void roomUpdated();
     void orbethRequestSuccess();
     void orbethRequestFailure();
+    void failureTextChanged();
 
 private:
     enum class Origin { Created, Duplicated };
     void postClassroom(const QJsonObject& document, Origin origin);
     // Stores a parsed classroom, replacing any earlier one of the same id; null when unreadable.
     ClassroomLayoutModel* store(const QJsonObject& document);
+    void setFailureText(const QString& text);
 
     QMap<QString, ClassroomLayoutModel*> library;
     int clearCount = 0; // a download answered after the library was cleared again is stale
     TeamBlock* m_stagingTeamBlock;
+    QString m_failureText;
 };

@@ -264,23 +264,46 @@ void ClassroomLayoutModel::handleLegacySource(const QString& text)
 
 QJsonObject ClassroomLayoutModel::toJson()
 {
-    QJsonObject document {
-        { "name", m_classroomName },
-        { "roomnumber", m_classroomNumber },
-        { "building", m_classroomBuilding },
-        { "roomtype", m_classroomType },
-        { "roomscale", m_classroomScale },
-        { "id", m_classroomId },
-        { "requirePasswordOnExit", m_passwordRequiredOnExit },
-        { "showRoutingBanners", m_showRoutingBanners },
-    };
+    if (!isOpenable())
+        return m_stored;
+    QJsonObject document = Layout::overStored(m_stored,
+        {
+            { "name", m_classroomName },
+            { "roomnumber", m_classroomNumber },
+            { "building", m_classroomBuilding },
+            { "roomtype", m_classroomType },
+            { "roomscale", m_classroomScale },
+            { "requirePasswordOnExit", m_passwordRequiredOnExit },
+            { "showRoutingBanners", m_showRoutingBanners },
+        });
+    // A room listed under a local id keeps whatever its document held.
+    if (m_hasStoredId)
+        document.insert("id", m_classroomId);
     encodeAudioSources();
     document.insert("audioSources", m_audioSources);
+    const QJsonObject storedPrimary = m_stored.value("primarydisplay").toObject();
     document.insert("primarydisplay",
-        m_primaryDisplay ? m_primaryDisplay->toJson() : ClassroomPrimaryDisplay::absentJson());
+        m_primaryDisplay ? m_primaryDisplay->toJson()
+                         : ClassroomPrimaryDisplay::absentJson(
+                             storedPrimary.value("active").toBool() ? QJsonObject() : storedPrimary));
     document.insert("teamblocks", toJsonArray(m_teamBlocks));
     document.insert("furniture", toJsonArray(m_furniture));
     return document;
+}
+
+QString ClassroomLayoutModel::sizeProblem(const QJsonObject& object)
+{
+    const QJsonArray teamBlocks = object.value("teamblocks").toArray();
+    qint64 furniture = object.value("furniture").toArray().size();
+    if (teamBlocks.size() <= Layout::maxTeamBlocks) {
+        for (const QJsonValue& block : teamBlocks)
+            furniture += block.toObject().value("furniture").toArray().size();
+    }
+    if (teamBlocks.size() <= Layout::maxTeamBlocks && furniture <= Layout::maxFurniture)
+        return {};
+    return tr("Too big to open: over %1 blocks or %2 furniture items")
+        .arg(Layout::maxTeamBlocks)
+        .arg(Layout::maxFurniture);
 }
 
 ClassroomLayoutModel* ClassroomLayoutModel::fromJson(const QJsonObject& object, QObject* parent)
@@ -290,12 +313,25 @@ ClassroomLayoutModel* ClassroomLayoutModel::fromJson(const QJsonObject& object, 
         return nullptr;
     }
     auto* model = new ClassroomLayoutModel(parent);
-    model->setClassroomId(object.value("id").toString());
+    model->m_stored = object;
+    const QJsonValue id = object.value("id");
+    model->m_hasStoredId = id.isString() && !id.toString().isEmpty();
+    model->setClassroomId(model->m_hasStoredId ? id.toString() : RoutableBlock::generateInvalidId());
+    if (!model->m_hasStoredId)
+        LOG_WARNING("Classroom [{}]: its stored id is not a string; it is shown but never saved",
+            model->m_classroomId);
     model->setClassroomName(object.value("name").toString());
     model->setClassroomNumber(object.value("roomnumber").toString());
     model->setClassroomBuilding(object.value("building").toString());
     model->setClassroomType(object.value("roomtype").toString());
-    model->setClassroomScale(object.contains("roomscale") ? object.value("roomscale").toDouble() : 1.0);
+    model->m_loadProblem = sizeProblem(object);
+    if (!model->isOpenable()) {
+        LOG_WARNING("Classroom [{}]: not opened: more than {} team blocks or {} pieces of furniture",
+            model->m_classroomId, Layout::maxTeamBlocks, Layout::maxFurniture);
+        return model;
+    }
+    Layout::takeAdjustedCount();
+    model->setClassroomScale(Layout::readRoomScale(object.value("roomscale")));
     model->m_passwordRequiredOnExit = object.value("requirePasswordOnExit").toBool();
     if (object.contains("showRoutingBanners"))
         model->m_showRoutingBanners = object.value("showRoutingBanners").toBool();
@@ -309,6 +345,9 @@ ClassroomLayoutModel* ClassroomLayoutModel::fromJson(const QJsonObject& object, 
         model->m_teamBlocks.append(TeamBlock::fromJson(entry.toObject(), model->m_teamBlocks.size(), model));
 
     model->readFurniture(object.value("furniture").toArray());
+    if (const int adjusted = Layout::takeAdjustedCount())
+        LOG_WARNING("Classroom [{}]: {} stored numbers out of range were brought into it",
+            model->m_classroomId, adjusted);
     return model;
 }
 
@@ -336,6 +375,6 @@ void ClassroomLayoutModel::readFurniture(const QJsonArray& entries)
             Layout::markUnsaved();
             continue;
         }
-        addFurniturePtr(LayoutIcon::fromJson(entry, this));
+        addFurniturePtr(LayoutIcon::fromJson(entry, this, Layout::roomFurnitureScaleRange));
     }
 }

@@ -24,6 +24,8 @@ class ClassroomLayoutModel : public QObject {
     Q_PROPERTY(double classroomScale READ classroomScale WRITE setClassroomScale NOTIFY classroomScaleChanged)
     Q_PROPERTY(QString classroomId READ classroomId WRITE setClassroomId NOTIFY classroomIdChanged)
     Q_PROPERTY(ClassroomPrimaryDisplay* primaryDisplay READ primaryDisplay NOTIFY primaryDisplayChanged)
+    // Empty, or why this stored room is listed but cannot be opened.
+    Q_PROPERTY(QString loadProblem READ loadProblem CONSTANT)
 public:
     explicit ClassroomLayoutModel(QObject* parent = nullptr);
 
@@ -44,6 +46,11 @@ public:
     QList<QObject*> teamBlocksModel() const;
     const QList<LayoutIcon*>& furniture() const { return m_furniture; }
     QList<QObject*> furnitureModel() const;
+    QString loadProblem() const { return m_loadProblem; }
+    bool isOpenable() const { return m_loadProblem.isEmpty(); }
+    // The service gave the room a string id, so a save can update it. A room without one is
+    // listed under a local id of its own and never saved over another.
+    bool hasStoredId() const { return m_hasStoredId; }
 
     Q_INVOKABLE bool isPasswordRequiredOnExit() const { return m_passwordRequiredOnExit; }
     Q_INVOKABLE void setPasswordRequiredOnExit(bool required, bool fromSettings);
@@ -70,10 +77,16 @@ public:
     void decodeAudioSources();
     void handleLegacySource(const QString& text);
 
+    // Written over the document it was read from, so keys we do not know survive a save; a room
+    // that was not opened is written back as it came.
     QJsonObject toJson();
-    // A new model owned by `parent`, or null for a document without an "id".
+    // A new model owned by `parent`, or null for a document without an "id". Every number is
+    // brought into the range the screens can show (Layout.h); a room beyond the limits keeps only
+    // its card's texts and a `loadProblem`.
     // The caller restores the audio-source flags with decodeAudioSources().
     static ClassroomLayoutModel* fromJson(const QJsonObject& object, QObject* parent);
+    // Why a room document holds more than a room may, or empty.
+    static QString sizeProblem(const QJsonObject& object);
 
 signals:
     void classroomNameChanged();
@@ -103,4 +116,7 @@ private:
     QList<TeamBlock*> m_teamBlocks;
     QList<LayoutIcon*> m_furniture;
     ClassroomPrimaryDisplay* m_primaryDisplay = nullptr;
+    QJsonObject m_stored;
+    QString m_loadProblem;
+    bool m_hasStoredId = true;
 };

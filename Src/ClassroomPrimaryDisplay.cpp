@@ -46,27 +46,29 @@ void ClassroomPrimaryDisplay::showOverlay(const QString& text)
 
 QJsonObject ClassroomPrimaryDisplay::toJson() const
 {
-    return QJsonObject {
-        { "active", true },
-        { "x", Layout::writeNumber(displayX()) },
-        { "y", Layout::writeNumber(displayY()) },
-        { "icon", displayIcon() },
-        { "address", displayAddress() },
-        { "id", displayAddress().isEmpty() ? generateInvalidId() : deviceId() },
-    };
+    return Layout::overStored(m_stored,
+        {
+            { "active", true },
+            { "x", Layout::writeNumber(displayX()) },
+            { "y", Layout::writeNumber(displayY()) },
+            { "icon", displayIcon() },
+            { "address", displayAddress() },
+            { "id", displayAddress().isEmpty() ? generateInvalidId() : deviceId() },
+        });
 }
 
-QJsonObject ClassroomPrimaryDisplay::absentJson()
+QJsonObject ClassroomPrimaryDisplay::absentJson(const QJsonObject& stored)
 {
-    return { { "active", false }, { "id", generateInvalidId() } };
+    return Layout::overStored(stored, { { "active", false }, { "id", generateInvalidId() } });
 }
 
 ClassroomPrimaryDisplay* ClassroomPrimaryDisplay::fromJson(const QJsonObject& object, QObject* parent)
 {
     auto* display = new ClassroomPrimaryDisplay(parent);
-    display->m_displayX = Layout::readNumber(object.value("x"));
-    display->m_displayY = Layout::readNumber(object.value("y"));
-    display->m_displayAddress = object.value("address").toString();
+    display->m_stored = object;
+    display->m_displayX = Layout::readCoordinate(object.value("x"));
+    display->m_displayY = Layout::readCoordinate(object.value("y"));
+    display->readAddress(object.value("address").toString());
     display->m_deviceId = object.contains("id") ? object.value("id").toString() : generateInvalidId();
     return display;
 }

@@ -17,11 +17,15 @@ public:
     void addIncomingRoute(RouteLine* line) override;
     void showOverlay(const QString& text) override;
 
-    // The "primarydisplay" object of the layout document; `toJson` writes "active" true.
+    // The "primarydisplay" object of the layout document; `toJson` writes "active" true over the
+    // object it was read from, so keys we do not know survive a save.
     QJsonObject toJson() const;
     static ClassroomPrimaryDisplay* fromJson(const QJsonObject& object, QObject* parent);
-    // The object written for a classroom without a primary display.
-    static QJsonObject absentJson();
+    // The object written for a classroom without a primary display, over `stored`.
+    static QJsonObject absentJson(const QJsonObject& stored = {});
+
+private:
+    QJsonObject m_stored;
 
 protected slots:
     void incomingRouteDestroyed(const QString& lineIndex) override;

@@ -28,6 +28,10 @@ void LayoutEditingSession::startSession(const QString& newClassroomId)
     LOG_INFO("Starting editing session: newClassroomId=[{}]", newClassroomId);
     select(nullptr);
     layout = Globals::getInstance().classroomLayoutManager()->classroomLayout(newClassroomId);
+    if (layout && !layout->isOpenable()) {
+        LOG_ERROR("Classroom [{}]: too big to edit", newClassroomId);
+        layout = nullptr;
+    }
     if (layout)
         Globals::getInstance().sessionStatistics()->startEditing(layout);
     emit classroomLayoutChanged();
@@ -47,6 +51,12 @@ void LayoutEditingSession::save()
 {
     if (!layout) {
         LOG_WARNING("Not uploading: no classroom is open for editing");
+        return;
+    }
+    if (!layout->hasStoredId()) {
+        // Saving under a made-up id would fail at best and overwrite another room at worst.
+        LOG_WARNING("Classroom [{}]: not saved: its stored id is not a string", layout->classroomId());
+        emit layoutSaveRefused(tr("This room cannot be saved: its id in the cloud service is not valid"));
         return;
     }
     LOG_INFO("Uploading classroom layout: id=[{}]", layout->classroomId());

@@ -31,6 +31,8 @@ signals:
     void classroomLayoutChanged();
     void layoutSaveSuccess();
     void layoutSaveFailure();
+    // Nothing was sent: `reason` says why this room cannot be saved.
+    void layoutSaveRefused(const QString& reason);
     void selectionChanged();
 
 private:

@@ -5,25 +5,29 @@ LayoutIcon::LayoutIcon(QObject* parent)
 {
 }
 
-LayoutIcon* LayoutIcon::fromJson(const QJsonObject& object, QObject* parent)
+LayoutIcon* LayoutIcon::fromJson(const QJsonObject& object, QObject* parent, Layout::Range scaleRange)
 {
     auto* icon = new LayoutIcon(parent);
+    icon->m_stored = object;
     icon->setIconId(object.value("id").toString());
-    icon->place(Layout::readNumber(object.value("x")), Layout::readNumber(object.value("y")),
-        Layout::readNumber(object.value("rotation")), Layout::readNumber(object.value("scale")),
+    icon->place(Layout::readCoordinate(object.value("x")), Layout::readCoordinate(object.value("y")),
+        Layout::readRotation(object.value("rotation")), Layout::readScale(object.value("scale"), scaleRange),
         object.value("name").toString());
     return icon;
 }
 
 QJsonObject LayoutIcon::toJson() const
 {
-    return QJsonObject {
-        { "x", Layout::writeNumber(m_iconX) },
-        { "y", Layout::writeNumber(m_iconY) },
-        { "rotation", Layout::writeNumber(m_iconRotation) },
-        { "scale", Layout::writeNumber(m_iconScale) },
-        { "name", m_iconName },
-    };
+    QJsonObject stored = m_stored;
+    stored.remove("id"); // the service's id of an entry is never written back
+    return Layout::overStored(stored,
+        {
+            { "x", Layout::writeNumber(m_iconX) },
+            { "y", Layout::writeNumber(m_iconY) },
+            { "rotation", Layout::writeNumber(m_iconRotation) },
+            { "scale", Layout::writeNumber(m_iconScale) },
+            { "name", m_iconName },
+        });
 }
 
 void LayoutIcon::place(double x, double y, double rotation, double scale, const QString& name)

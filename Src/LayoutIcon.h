@@ -17,9 +17,14 @@ class LayoutIcon : public QObject {
 public:
     explicit LayoutIcon(QObject* parent = nullptr);
 
-    // A new icon owned by `parent`, filled from a furniture object through the setters.
-    static LayoutIcon* fromJson(const QJsonObject& object, QObject* parent);
+    // A new icon owned by `parent`, filled from a furniture object through the setters; its scale
+    // is brought into `scaleRange` (room and team furniture differ).
+    static LayoutIcon* fromJson(const QJsonObject& object, QObject* parent, Layout::Range scaleRange);
+    // Written over the object it was read from, so keys we do not know survive a save.
     QJsonObject toJson() const;
+    // The object it was read from; a copy of the icon carries it along.
+    const QJsonObject& storedJson() const { return m_stored; }
+    void setStoredJson(const QJsonObject& stored) { m_stored = stored; }
 
     int iconIndex() const { return m_iconIndex; }
     void setIconIndex(int index);
@@ -55,4 +60,5 @@ private:
     double m_iconY = 0.0;
     double m_iconRotation = 0.0;
     double m_iconScale = 0.0;
+    QJsonObject m_stored;
 };

@@ -65,6 +65,16 @@ QString PodAddressCheck::formatProblem(const QString& address)
     return {};
 }
 
+QString PodAddressCheck::loggable(const QString& address)
+{
+    QString shown = address.mid(address.lastIndexOf('@') + 1);
+    for (QChar& character : shown) {
+        if (!character.isPrint())
+            character = '?';
+    }
+    return shown;
+}
+
 void PodAddressCheck::setAddress(const QString& address)
 {
     const QString trimmed = address.trimmed();

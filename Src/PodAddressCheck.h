@@ -23,6 +23,9 @@ public:
     // What is wrong with the form of `address`; empty when it is a host name, an IPv4 address or a
     // bracketed IPv6 address with an optional port, and for an empty address.
     static QString formatProblem(const QString& address);
+    // `address` fit for the log: any user name and password before an @ cut off, control
+    // characters shown as ?.
+    static QString loggable(const QString& address);
 
     QString address() const { return m_address; }
     void setAddress(const QString& address);

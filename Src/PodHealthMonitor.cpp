@@ -21,8 +21,8 @@ void PodHealthMonitor::start(const QList<RoutableBlock*>& blocks)
     if (!network)
         return;
     for (RoutableBlock* block : blocks) {
-        if (block->displayAddress().isEmpty())
-            continue; // nothing to ask
+        if (block->displayAddress().isEmpty() || !block->isAddressValid())
+            continue; // nothing to ask, or nothing we may ask
         m_podOfAddress.insert(block->displayAddress(), m_pods.size());
         m_pods.append({ block });
     }

@@ -48,8 +48,9 @@ void RoomDisplayCheck::check(const QString& classroomId)
     store(classroomId, { { "checking", true } });
     for (RoutableBlock* block : blocks) {
         const QString name = block->displayName();
-        HttpRequest* request
-            = block->displayAddress().isEmpty() ? nullptr : network->checkPod(block->displayAddress());
+        HttpRequest* request = block->displayAddress().isEmpty() || !block->isAddressValid()
+            ? nullptr
+            : network->checkPod(block->displayAddress());
         if (!request) {
             --round->pending;
             round->silent.append(name);

@@ -5,6 +5,7 @@
 #include "Logger.h"
 #include "NetworkManager.h"
 #include "PodReplies.h"
+#include "PodAddressCheck.h"
 #include "RouteLine.h"
 
 #include <QUuid>
@@ -17,7 +18,7 @@ RoutableBlock::RoutableBlock(int blockIndex, QObject* parent)
 {
     for (auto changed : { &RoutableBlock::displayNameChanged, &RoutableBlock::incomingRoutesChanged,
              &RoutableBlock::outgoingRoutesChanged, &RoutableBlock::isConnectedChanged,
-             &RoutableBlock::isConnectingChanged })
+             &RoutableBlock::isConnectingChanged, &RoutableBlock::addressProblemChanged })
         connect(this, changed, this, &RoutableBlock::accessibleNameChanged);
 }
 
@@ -45,6 +46,8 @@ QString RoutableBlock::listOfNames(QStringList names)
 
 QString RoutableBlock::accessibleName() const
 {
+    if (!isAddressValid())
+        return tr("%1, %2").arg(displayName(), m_addressProblem);
     if (isConnecting())
         return tr("%1, connecting").arg(displayName());
     if (!isConnected())
@@ -68,7 +71,7 @@ void RoutableBlock::sendPodCall(
     const std::function<HttpRequest*(NetworkManager&)>& call, const ReplyHandler& onReply)
 {
     NetworkManager* network = Globals::getInstance().networkManager();
-    if (!network)
+    if (!network || !isAddressValid())
         return;
     HttpRequest* request = call(*network);
     if (onReply)
@@ -285,8 +288,9 @@ void RoutableBlock::setConnecting(bool connecting)
 
 void RoutableBlock::beginSession(bool showBanners, bool frameForwarding)
 {
-    // A block coming back stays shown as disconnected until it has joined.
-    if (!m_joiningLate)
+    // A block coming back stays shown as disconnected until it has joined; one whose address is
+    // refused is never asked.
+    if (!m_joiningLate && isAddressValid())
         setConnecting(true);
     const QString message = displayName() + " is sharing!";
     sendPodCall(
@@ -361,6 +365,26 @@ void RoutableBlock::setDisplayColor(const QString& color)
 void RoutableBlock::setDisplayAddress(const QString& address)
 {
     Layout::set(this, m_displayAddress, address, &RoutableBlock::displayAddressChanged);
+    checkAddress();
+}
+
+void RoutableBlock::readAddress(const QString& address)
+{
+    m_displayAddress = address;
+    checkAddress();
+}
+
+void RoutableBlock::checkAddress()
+{
+    const QString problem = PodAddressCheck::formatProblem(m_displayAddress).isEmpty()
+        ? QString()
+        : tr("The stored pod address is not valid");
+    if (!assignIfChanged(m_addressProblem, problem))
+        return;
+    if (!problem.isEmpty())
+        LOG_WARNING("Block [{}]: pod address refused, nothing is sent to it: address=[{}]", blockIndex(),
+            PodAddressCheck::loggable(m_displayAddress));
+    emit addressProblemChanged();
 }
 
 void RoutableBlock::setDisplayIcon(const QString& icon)

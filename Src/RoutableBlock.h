@@ -34,6 +34,7 @@ class RoutableBlock : public QObject {
     Q_PROPERTY(bool isConnected READ isConnected NOTIFY isConnectedChanged)
     Q_PROPERTY(bool isConnecting READ isConnecting NOTIFY isConnectingChanged)
     Q_PROPERTY(QString accessibleName READ accessibleName NOTIFY accessibleNameChanged)
+    Q_PROPERTY(QString addressProblem READ addressProblem NOTIFY addressProblemChanged)
 public:
     explicit RoutableBlock(int blockIndex, QObject* parent = nullptr);
 
@@ -80,6 +81,10 @@ public:
     // What a screen reader says of the block on the routing plan: its name, its routes and
     // whether its pod answers ("Team 1, sends to Team 2 and Team 4").
     QString accessibleName() const;
+    // Empty, or why nothing is sent to this block's pod: its address is not of the form the
+    // block dialogs accept (a stored room may hold anything).
+    QString addressProblem() const { return m_addressProblem; }
+    bool isAddressValid() const { return m_addressProblem.isEmpty(); }
     virtual void requestVersion();
     virtual void beginSession(bool showBanners, bool frameForwarding);
     virtual void endSession() { }
@@ -127,6 +132,7 @@ signals:
     void isConnectedChanged();
     void isConnectingChanged();
     void accessibleNameChanged();
+    void addressProblemChanged();
     // The configure was accepted; `late` when the block joined after the session opened.
     void joined(bool late);
 
@@ -140,6 +146,8 @@ protected:
     // while this block lives. Without a request engine nothing is sent.
     void sendPodCall(
         const std::function<HttpRequest*(NetworkManager&)>& call, const ReplyHandler& onReply = {});
+    // The document readers' way to store the address: checked like the setter's, no unsaved mark.
+    void readAddress(const QString& address);
 
     // Stored directly by constructors and document readers: no signal, no unsaved mark.
     int m_blockIndex;
@@ -163,9 +171,11 @@ private:
     void terminateConnections();
     void setConnected(bool connected);
     void setConnecting(bool connecting);
+    void checkAddress();
     // Takes the line off the plan; a pod that cannot be told may still show it.
     void dropOutgoingRoute(RouteLine* line);
 
+    QString m_addressProblem;
     bool m_isConnected = false;
     bool m_isConnecting = false;
     bool m_droppedOut = false;

@@ -78,7 +78,8 @@ int RouteLine::sinkIndex() const
 void RouteLine::createConnection()
 {
     NetworkManager* network = Globals::getInstance().networkManager();
-    if (!network || !m_source || !m_sink)
+    // Neither end's address goes out unless it passed the check.
+    if (!network || !m_source || !m_sink || !m_source->isAddressValid() || !m_sink->isAddressValid())
         return;
     const bool fullscreen = m_source->isPrimaryBlock() && fullscreenPrimaryPosts();
     HttpRequest* request = network->connectPods(m_source->displayAddress(), m_sink->displayAddress(),

@@ -101,6 +101,10 @@ void RoutingSession::startSession(const QString& newClassroomId, bool resetBanne
         LOG_ERROR("No classroom to route: newClassroomId=[{}]", newClassroomId);
         return;
     }
+    if (!found->isOpenable()) {
+        LOG_ERROR("Classroom [{}]: too big to route", newClassroomId);
+        return;
+    }
     followBlocks(false);
     m_keyboard->reset();
     layout = found;
@@ -416,6 +420,8 @@ void RoutingSession::verifyScreenkeyOnPods(const QString& enteredScreenkey)
     screenkeyAcceptedFlag = false; // each key is judged on its own
     const int round = ++screenkeyRound;
     for (RoutableBlock* routable : blocks()) {
+        if (!routable->isAddressValid())
+            continue;
         ++screenkeyChecksSent;
         HttpRequest* request = network()->podCheckScreenKey(routable->displayAddress(), enteredScreenkey);
         whenFinished(request, this, [this, round](const HttpResponse& response) {

@@ -99,6 +99,7 @@ void TeamBlock::copy(TeamBlock* input, bool shouldCopyIndex)
     setTeamTableIconScale(input->teamTableIconScale());
     setDeviceId(input->deviceId());
     setIsAudioSource(input->isAudioSource());
+    m_stored = input->m_stored;
 
     // Taken before our own icons go, so copying a block onto itself keeps them.
     const QList<LayoutIcon*> originals = input->m_teamFurniture;
@@ -109,6 +110,7 @@ void TeamBlock::copy(TeamBlock* input, bool shouldCopyIndex)
         Layout::append(m_teamFurniture, icon, this, &LayoutIcon::setIconIndex);
         icon->place(original->iconX(), original->iconY(), original->iconRotation(), original->iconScale(),
             original->iconName());
+        icon->setStoredJson(original->storedJson());
     }
     emit teamFurnitureChanged();
 }
@@ -125,30 +127,32 @@ QJsonObject TeamBlock::toJson() const
         }
         furniture.append(icon->toJson());
     }
-    return QJsonObject {
-        { "name", displayName() },
-        { "address", displayAddress() },
-        { "x", Layout::writeNumber(displayX()) },
-        { "y", Layout::writeNumber(displayY()) },
-        { "rotation", Layout::writeNumber(m_teamRotation) },
-        { "color", displayColor() },
-        { "displayicon", displayIcon() },
-        { "tableicon", m_teamTableIcon },
-        { "tableiconrotation", m_teamTableIconRotation },
-        { "tableiconscale", m_teamTableIconScale },
-        { "furniture", furniture },
-        { "displayid", generateInvalidId() },
-    };
+    return Layout::overStored(m_stored,
+        {
+            { "name", displayName() },
+            { "address", displayAddress() },
+            { "x", Layout::writeNumber(displayX()) },
+            { "y", Layout::writeNumber(displayY()) },
+            { "rotation", Layout::writeNumber(m_teamRotation) },
+            { "color", displayColor() },
+            { "displayicon", displayIcon() },
+            { "tableicon", m_teamTableIcon },
+            { "tableiconrotation", m_teamTableIconRotation },
+            { "tableiconscale", m_teamTableIconScale },
+            { "furniture", furniture },
+            { "displayid", generateInvalidId() },
+        });
 }
 
 TeamBlock* TeamBlock::fromJson(const QJsonObject& object, int index, QObject* parent)
 {
     auto* block = new TeamBlock(index, parent);
+    block->m_stored = object;
     block->m_displayName = object.value("name").toString();
-    block->m_displayAddress = object.value("address").toString();
-    block->m_displayX = Layout::readNumber(object.value("x"));
-    block->m_displayY = Layout::readNumber(object.value("y"));
-    block->m_teamRotation = Layout::readNumber(object.value("rotation"));
+    block->readAddress(object.value("address").toString());
+    block->m_displayX = Layout::readCoordinate(object.value("x"));
+    block->m_displayY = Layout::readCoordinate(object.value("y"));
+    block->m_teamRotation = Layout::readRotation(object.value("rotation"));
     block->m_displayColor = object.value("color").toString();
     // Earlier versions named the display icons with a trailing 2.
     block->m_displayIcon = object.value("displayicon")
@@ -156,13 +160,14 @@ TeamBlock* TeamBlock::fromJson(const QJsonObject& object, int index, QObject* pa
                                .replace("ProjectorYellow2", "ProjectorYellow")
                                .replace("DisplayYellow2", "DisplayYellow");
     block->m_teamTableIcon = object.value("tableicon").toString();
-    block->m_teamTableIconRotation = object.value("tableiconrotation").toDouble();
-    block->m_teamTableIconScale = object.value("tableiconscale").toDouble();
+    block->m_teamTableIconRotation = Layout::readRotation(object.value("tableiconrotation"));
+    block->m_teamTableIconScale = Layout::readScale(object.value("tableiconscale"), Layout::tableScaleRange);
     block->m_deviceId
         = object.contains("displayid") ? object.value("displayid").toString() : generateInvalidId();
     block->m_isAudioSource = false;
     for (const QJsonValue& entry : object.value("furniture").toArray())
-        block->addFurniturePtr(LayoutIcon::fromJson(entry.toObject(), block));
+        block->addFurniturePtr(
+            LayoutIcon::fromJson(entry.toObject(), block, Layout::teamFurnitureScaleRange));
     return block;
 }
 

@@ -42,6 +42,7 @@ public:
     void addFurniturePtr(LayoutIcon* icon);
     bool hasFurniture(const QString& id) const;
 
+    // Written over the object it was read from, so keys we do not know survive a save.
     QJsonObject toJson() const;
     // A new block owned by `parent`, read from its object in the layout document.
     static TeamBlock* fromJson(const QJsonObject& object, int index, QObject* parent);
@@ -60,4 +61,5 @@ private:
     double m_teamTableIconRotation = 0.0;
     double m_teamTableIconScale = 2.0;
     QList<LayoutIcon*> m_teamFurniture;
+    QJsonObject m_stored;
 };

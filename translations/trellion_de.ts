@@ -151,12 +151,20 @@ anzeigen</translation>
         <source>Copy of %1</source>
         <translation>Kopie von %1</translation>
     </message>
+    <message>
+        <source>The classroom list could not be read</source>
+        <translation>Die Raumliste konnte nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>ClassroomLayoutModel</name>
     <message>
         <source>Copy of %1</source>
         <translation>Kopie von %1</translation>
+    </message>
+    <message>
+        <source>Too big to open: over %1 blocks or %2 furniture items</source>
+        <translation>Zu groß zum Öffnen: über %1 Blöcke oder %2 Möbelstücke</translation>
     </message>
 </context>
 <context>
@@ -260,6 +268,10 @@ sodass sie in etwa der Aufteilung des Raums entsprechen.</translation>
     <message>
         <source>(Disconnected)</source>
         <translation>(Getrennt)</translation>
+    </message>
+    <message>
+        <source>(Address not valid)</source>
+        <translation>(Adresse ungültig)</translation>
     </message>
 </context>
 <context>
@@ -397,6 +409,13 @@ Bitte versuchen Sie es erneut.</translation>
     <message>
         <source>ROOM # %1</source>
         <translation>RAUM NR. %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutEditingSession</name>
+    <message>
+        <source>This room cannot be saved: its id in the cloud service is not valid</source>
+        <translation>Dieser Raum kann nicht gespeichert werden: Seine ID im Cloud-Dienst ist ungültig</translation>
     </message>
 </context>
 <context>
@@ -756,6 +775,14 @@ Lumaret Pod verbinden.</translation>
     <message>
         <source>%1, connecting</source>
         <translation>%1, wird verbunden</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The stored pod address is not valid</source>
+        <translation>Die gespeicherte Pod-Adresse ist ungültig</translation>
     </message>
 </context>
 <context>

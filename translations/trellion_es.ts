@@ -151,12 +151,20 @@ enrutamiento</translation>
         <source>Copy of %1</source>
         <translation>Copia de %1</translation>
     </message>
+    <message>
+        <source>The classroom list could not be read</source>
+        <translation>No se pudo leer la lista de aulas</translation>
+    </message>
 </context>
 <context>
     <name>ClassroomLayoutModel</name>
     <message>
         <source>Copy of %1</source>
         <translation>Copia de %1</translation>
+    </message>
+    <message>
+        <source>Too big to open: over %1 blocks or %2 furniture items</source>
+        <translation>Demasiado grande para abrir: más de %1 bloques o %2 muebles</translation>
     </message>
 </context>
 <context>
@@ -260,6 +268,10 @@ para que se parezcan a la distribución del espacio.</translation>
     <message>
         <source>(Disconnected)</source>
         <translation>(Desconectado)</translation>
+    </message>
+    <message>
+        <source>(Address not valid)</source>
+        <translation>(Dirección no válida)</translation>
     </message>
 </context>
 <context>
@@ -397,6 +409,13 @@ Inténtelo de nuevo.</translation>
     <message>
         <source>ROOM # %1</source>
         <translation>AULA N.º %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutEditingSession</name>
+    <message>
+        <source>This room cannot be saved: its id in the cloud service is not valid</source>
+        <translation>No se puede guardar esta aula: su ID en el servicio en la nube no es válido</translation>
     </message>
 </context>
 <context>
@@ -756,6 +775,14 @@ Pod Lumaret.</translation>
     <message>
         <source>%1, connecting</source>
         <translation>%1, conectando</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The stored pod address is not valid</source>
+        <translation>La dirección del pod guardada no es válida</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,7 @@ RoutableBlock {
 
     DisconnectedOverlay {
         visible: primary.showsDisconnected
+        addressRefused: primary.addressRefused
     }
 
     ConnectingOverlay {

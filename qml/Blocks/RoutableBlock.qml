@@ -22,6 +22,7 @@ Item {
     property bool canAddOutgoingRoute: routingBlockObject ? routingBlockObject.canAddOutgoingRoute : false
     property bool isConnected: routingBlockObject ? routingBlockObject.isConnected : false
     property bool isConnecting: routingBlockObject ? routingBlockObject.isConnecting : false
+    property bool addressRefused: routingBlockObject ? routingBlockObject.addressProblem !== "" : false
     property bool isPrimaryDisplay: routingBlockObject ? routingBlockObject.isPrimaryBlock() : false
 
     property bool isInRoutingScreen: false

@@ -121,6 +121,7 @@ RoutableBlock {
     DisconnectedOverlay {
         anchors.fill: imageArea
         visible: teamBlock.showsDisconnected
+        addressRefused: teamBlock.addressRefused
     }
 
     ConnectingOverlay {

@@ -69,6 +69,10 @@ Item {
             saveToast.show(false)
             createScreen.saveFinished(false)
         }
+        onLayoutSaveRefused: {
+            saveToast.showRefusal(reason)
+            createScreen.saveFinished(false)
+        }
     }
 
     ScreenBackground {}

@@ -7,12 +7,24 @@ Rectangle {
     id: toast
 
     property bool failed: false
+    property bool refused: false
     signal retryClicked
 
     function show(succeeded) {
+        showOutcome(succeeded, succeeded ? qsTr("Room Saved") : qsTr("Room Save Failed"))
+    }
+
+    // A save that was not even tried: why, with nothing to retry.
+    function showRefusal(reason) {
+        showOutcome(false, reason)
+        refused = true
+    }
+
+    function showOutcome(succeeded, text) {
         failed = !succeeded
+        refused = false
         color = succeeded ? Common.successColor : Common.failureColor
-        message.text = succeeded ? qsTr("Room Saved") : qsTr("Room Save Failed")
+        message.text = text
         fade.stop()
         opacity = 1
         if (succeeded)
@@ -46,7 +58,9 @@ Rectangle {
 
         Repeater {
             // The failure's answers: try the same save again, or put the message away.
-            model: toast.failed ? [{ label: qsTr("RETRY"), retry: true }, { label: qsTr("DISMISS"), retry: false }] : []
+            model: !toast.failed ? []
+                   : toast.refused ? [{ label: qsTr("DISMISS"), retry: false }]
+                   : [{ label: qsTr("RETRY"), retry: true }, { label: qsTr("DISMISS"), retry: false }]
 
             Text {
                 anchors.verticalCenter: parent.verticalCenter

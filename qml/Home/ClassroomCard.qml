@@ -12,6 +12,8 @@ Item {
     property string building
     property string roomNumber
     property string roomType
+    // Why this room cannot be opened; its card then says so instead of opening.
+    property string problem
     property bool canEdit: false
     // The outcome of "Check displays", when asked: {checking, answering, total, silent}.
     property var displayCheck
@@ -44,13 +46,18 @@ Item {
         radius: Common.dialogRadius
         Accessible.role: Accessible.Button
         Accessible.name: cell.classroomName
-        Accessible.description: cell.building
-        Accessible.onPressAction: cell.opened()
+        Accessible.description: cell.problem !== "" ? cell.problem : cell.building
+        Accessible.onPressAction: open()
+
+        function open() {
+            if (cell.problem === "")
+                cell.opened()
+        }
 
         MouseArea {
             anchors.fill: parent
-            cursorShape: Qt.PointingHandCursor
-            onClicked: cell.opened()
+            cursorShape: cell.problem === "" ? Qt.PointingHandCursor : Qt.ArrowCursor
+            onClicked: card.open()
         }
 
         CardText {
@@ -109,11 +116,25 @@ Item {
         }
 
         CardText {
+            objectName: "cardProblemText"
+            x: 20
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: Common.pixelHeight(8)
+            width: card.width - 40
+            visible: cell.problem !== ""
+            text: cell.problem
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
+            color: Common.failureColor
+            font.pixelSize: Common.pixelFont(13)
+        }
+
+        CardText {
             objectName: "displayCheckText"
             x: 20
             anchors.bottom: parent.bottom
             anchors.bottomMargin: Common.pixelHeight(8)
-            visible: cell.displayCheck !== undefined
+            visible: cell.displayCheck !== undefined && cell.problem === ""
             text: !cell.displayCheck ? ""
                   : cell.displayCheck.checking ? qsTr("Checking displays…")
                   : qsTr("%1 of %n displays answer", "", cell.displayCheck.total).arg(cell.displayCheck.answering)

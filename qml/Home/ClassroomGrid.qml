@@ -47,6 +47,7 @@ GridView {
         building: classroom ? classroom.classroomBuilding : ""
         roomNumber: classroom ? classroom.classroomNumber : ""
         roomType: classroom ? classroom.classroomType : ""
+        problem: classroom ? classroom.loadProblem : ""
         canEdit: grid.canEdit
         displayCheck: classroom ? grid.displayChecks[classroom.classroomId] : undefined
         onOpened: grid.classroomOpened(classroom.classroomId, classroom.classroomName)

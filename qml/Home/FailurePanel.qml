@@ -6,6 +6,8 @@ import "../Components"
 Column {
     id: panel
 
+    // Why the list could not be shown, when it is more than the network's fault.
+    property string reason
     signal retry
 
     objectName: "failurePanel"
@@ -15,11 +17,12 @@ Column {
     visible: false
 
     Text {
+        objectName: "failureText"
         width: parent.width
         height: Common.pixelHeight(30)
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        text: qsTr("There was a problem loading your rooms.\nPlease try again.")
+        text: panel.reason !== "" ? panel.reason : qsTr("There was a problem loading your rooms.\nPlease try again.")
         color: Common.textColor
         font.family: Common.gPrimaryFont
         font.bold: true

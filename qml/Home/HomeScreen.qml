@@ -113,6 +113,7 @@ Item {
 
     FailurePanel {
         id: failurePanel
+        reason: classroomLayoutManager.failureText
         onRetry: {
             console.log("EVENT: Retrying Orbeth fetch")
             visible = false
@@ -143,7 +144,11 @@ Item {
 
     ClassroomMenu {
         id: menu
-        onEditRequested: homeScreen.editClassroom(classroomId)
+        onEditRequested: {
+            var room = classroomLayoutManager.classroomLayout(classroomId)
+            if (room && room.loadProblem === "")
+                homeScreen.editClassroom(classroomId)
+        }
         onDeleteRequested: deleteDialog.openFor(classroomId, classroomName)
         onCheckDisplaysRequested: displayCheck.check(classroomId)
     }

@@ -16,7 +16,8 @@ Item {
             id: previewButton
             readonly property var view: index < buttons.plan.teamCount ? buttons.plan.teamView(index)
                                                                         : buttons.plan.primaryView
-            visible: view !== null
+            // Nothing is asked of a pod whose stored address was refused.
+            visible: view !== null && !view.addressRefused
             x: view ? view.x + view.width - width - Common.pixelWidth(4) : 0
             y: view ? view.y + view.nameBandHeight + Common.pixelHeight(4) : 0
             podName: view ? view.displayName : ""

@@ -1,11 +1,14 @@
 #include "AccessibilityCheck.h"
 #include "AppFixture.h"
 #include "ClassroomLayoutManager.h"
+#include "ClassroomLayoutModel.h"
 #include "Globals.h"
+#include "Layout.h"
 #include "NetworkManager.h"
 #include "Settings/Settings.h"
 #include "SignInForm.h"
 #include "StateManager.h"
+#include "TeamBlock.h"
 #include "WindowDriver.h"
 #include "WindowGeometry.h"
 
@@ -271,6 +274,43 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return app.storedRooms().size() == roomsBefore; }, answerTimeoutMs));
         QVERIFY(storedRoom("Copy of Studio 4").isEmpty());
         QVERIFY(ui->itemWithText("Studio 4"));
+    }
+
+    // Rooms another tool stored: one too big to open says so on its card instead of opening; a
+    // block whose stored address is refused says so on the routing plan.
+    void hostileRoomsSayWhatIsWrong()
+    {
+        QJsonArray blocks;
+        for (int i = 0; i <= Layout::maxTeamBlocks; ++i)
+            blocks.append(QJsonObject { { "address", "127.0.0.1:9" } });
+        QVERIFY(!app.createClassroom({ { "name", "Arena" }, { "building", "Hostile" },
+                                         { "roomtype", "square" }, { "teamblocks", blocks } })
+                     .isEmpty());
+        ClassroomLayoutModel refused;
+        refused.setClassroomName("Bad Address");
+        refused.setClassroomType("square");
+        for (const QString& address : { app.simulator.podAddress(0), QString("127.0.0.1:9/test/id#") }) {
+            RoutableBlock* block = refused.routableBlock(
+                refused.addTeamBlock(300 + 250 * refused.teamBlocks().size(), 300, "DisplayYellow"));
+            block->setDisplayAddress(address);
+            block->setDisplayName(QString("Team %1").arg(refused.teamBlocks().size()));
+        }
+        QVERIFY(!app.createClassroom(refused.toJson()).isEmpty());
+        Globals::getInstance().classroomLayoutManager()->refreshClassroomList();
+        QVERIFY(ui->waitForText("Too big to open", WindowDriver::Match::Contains, answerTimeoutMs));
+        QVERIFY(ui->click(ui->itemWithText("Arena")));
+        QVERIFY(ui->itemWithText(homeRoom)); // still home
+        QVERIFY(ui->saveScreenshot("home-room-too-big"));
+        QVERIFY(ui->isLayoutReadable());
+
+        QVERIFY(ui->click(ui->itemWithText("Bad Address")));
+        QVERIFY(ui->waitForText("(Address not valid)", WindowDriver::Match::Exact, answerTimeoutMs));
+        if (QQuickItem* skip = ui->itemWithText("SKIP"))
+            QVERIFY(ui->click(skip) && ui->waitUntilTextGone("SKIP"));
+        QVERIFY(ui->saveScreenshot("routing-address-not-valid"));
+        QVERIFY(ui->isLayoutReadable());
+        QVERIFY(ui->click(ui->waitForNamed("menuItem_Exit")));
+        QVERIFY(homeShown());
     }
 
     void settingsAndAboutOpenAndClose()

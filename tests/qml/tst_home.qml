@@ -22,6 +22,7 @@ Item {
         QtObject {
             id: classroomLayoutManager
             property var classrooms: []
+            property string failureText
             property int refreshes: 0
             property var calls: []
             signal orbethRequestSuccess
@@ -52,6 +53,7 @@ Item {
                 property string classroomNumber: "101"
                 property string classroomBuilding: "Main Hall"
                 property string classroomType: "square"
+                property string loadProblem
             }
         }
 
@@ -154,6 +156,32 @@ Item {
             compare(classroomLayoutManager.refreshes, 1)
             verify(!findChild(home, "failurePanel").visible)
             verify(findChild(home, "homeLoadingRing").visible)
+        }
+
+        function test_unreadableListIsNamed() {
+            var home = createTemporaryObject(homeComponent, root, { orbethDownloadClassrooms: true })
+            home.enterScreen()
+            classroomLayoutManager.failureText = "The classroom list could not be read"
+            classroomLayoutManager.orbethRequestFailure()
+            var panel = findChild(home, "failurePanel")
+            verify(panel.visible)
+            verify(findChild(panel, "failureText").text === "The classroom list could not be read")
+            classroomLayoutManager.failureText = ""
+        }
+
+        function test_roomThatCannotOpenSaysWhy() {
+            var big = classroom("big", "Arena")
+            big.loadProblem = "Too big to open"
+            var home = openHome([big])
+            watch(home, "enterClassroom")
+            var grid = findChild(home, "classroomGrid")
+            waitForRendering(grid)
+            var card = findChild(grid, "classroomCard")
+            var problem = findChild(card, "cardProblemText")
+            verify(problem.visible)
+            compare(problem.text, "Too big to open")
+            mouseClick(card, card.width / 2, card.height / 2)
+            compare(spy.count, 0)
         }
 
         function test_cardOpensClassroom() {

@@ -2,11 +2,15 @@
 #include "ClassroomLayoutManager.h"
 #include "ClassroomLayoutModel.h"
 #include "Globals.h"
+#include "Layout.h"
 #include "LayoutEditingSession.h"
 #include "LogFile.h"
+#include "NetworkManager.h"
+#include "RoutingSession.h"
 #include "StateManager.h"
 #include "TeamBlock.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -106,14 +110,95 @@ private slots:
             QString("Orbeth call to fetch classrooms failed (httpCode 500, error 401)"));
         QVERIFY(app.simulator.clearFaults());
 
-        // Valid JSON that is not a list: an empty library, still a success.
+        QVERIFY(library->failureText().isEmpty()); // the network's fault: the usual retry text
+
+        // A reply that does not read is a failure the library names, never an empty library.
         QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "GET" },
             { "path", "/trellion/api/rooms" }, { "action", "garbage" } }));
-        QVERIFY(app.refreshLibrary());
+        QVERIFY(!app.refreshLibrary());
         QVERIFY(names().isEmpty());
+        QCOMPARE(library->failureText(), QString("The classroom list could not be read"));
         QVERIFY(app.simulator.clearFaults());
         QVERIFY(app.refreshLibrary());
         QVERIFY(!names().isEmpty());
+        QVERIFY(library->failureText().isEmpty());
+    }
+
+    void unreadableListsAddNothing_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("not JSON") << QByteArray("[{\"id\": \"a\"") << QString("Classroom list is not JSON");
+        QTest::newRow("not an array")
+            << QByteArray("{\"id\": \"a\"}") << QString("Classroom list is not an array");
+        QTest::newRow("an element not an object")
+            << QByteArray("[{\"id\": \"a\"}, 3]") << QString("Classroom list element [1] is not an object");
+    }
+
+    void unreadableListsAddNothing()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, logged);
+        library->clearClassroomsList();
+        QVERIFY(!library->readClassroomList(body));
+        QVERIFY(names().isEmpty());
+        QVERIFY(LogFile::messages().last().startsWith(logged));
+    }
+
+    // Rooms whose id is not a string: each listed on its own, none saved or deleted under a made-up id.
+    void roomsWithoutAStringIdAreNeverSaved()
+    {
+        const auto hostile = [](const QString& name) {
+            QFile file(QString(HOSTILE_ROOMS_DIR) + '/' + name);
+            file.open(QIODevice::ReadOnly);
+            return QJsonDocument::fromJson(file.readAll()).object();
+        };
+        library->clearClassroomsList();
+        const QJsonArray rooms { hostile("non-string-id.json"), hostile("object-id.json"),
+            QJsonObject { { "id", QJsonValue::Null }, { "name", "Null Id" } } };
+        QVERIFY(library->readClassroomList(QJsonDocument(rooms).toJson()));
+        QCOMPARE(names().size(), 3);
+
+        LayoutEditingSession session;
+        session.startSession(named("Numbered Id")->classroomId());
+        QVERIFY(session.isSessionActive());
+        session.currentLayout()->setClassroomName("Numbered Id edited");
+        QSignalSpy refused(&session, &LayoutEditingSession::layoutSaveRefused);
+        QSignalSpy failed(&session, &LayoutEditingSession::layoutSaveFailure);
+        const int requestsBefore = app.simulator.requests().size();
+        session.save();
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(refused.first().first().toString(),
+            QString("This room cannot be saved: its id in the cloud service is not valid"));
+        QVERIFY(LogFile::messages().last().endsWith("not saved: its stored id is not a string"));
+        library->deleteClassroomLayout(named("Object Id")->classroomId());
+        QVERIFY(LogFile::messages().last().endsWith("not deleted: its stored id is not a string"));
+        QCOMPARE(app.simulator.requests().size(), requestsBefore + 0);
+        QCOMPARE(failed.count(), 0);
+        QCOMPARE(names().size(), 3);
+    }
+
+    void oversizedRoomsDoNotOpen()
+    {
+        library->clearClassroomsList();
+        QJsonArray blocks;
+        for (int i = 0; i <= Layout::maxTeamBlocks; ++i)
+            blocks.append(QJsonObject { { "address", "127.0.0.1:9" } });
+        QJsonObject big = room("Arena");
+        big.insert("id", "arena");
+        big.insert("teamblocks", blocks);
+        QVERIFY(library->readClassroomList(QJsonDocument(QJsonArray { big }).toJson()));
+        QVERIFY(!library->classroomLayout("arena")->loadProblem().isEmpty());
+
+        LayoutEditingSession editing;
+        editing.startSession("arena");
+        QVERIFY(!editing.isSessionActive());
+        RoutingSession routing;
+        const int podCalls = Globals::getInstance().networkManager()->podRequestsQueued();
+        routing.startSession("arena", true, false);
+        QVERIFY(routing.currentLayout() != library->classroomLayout("arena"));
+        QCOMPARE(Globals::getInstance().networkManager()->podRequestsQueued(), podCalls);
+        QCOMPARE(LogFile::messages().last(), QString("Classroom [arena]: too big to route"));
     }
 
     void createdRoomIsAnnouncedAndListed()
@@ -249,7 +334,8 @@ private slots:
 
     void lateDownloadsChangeNothing()
     {
-        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "GET" }, { "path", "/trellion/api/rooms" }, { "latencyMs", 300 } }));
+        QVERIFY(app.simulator.setFault({ { "target", "cloud" }, { "method", "GET" },
+            { "path", "/trellion/api/rooms" }, { "latencyMs", 300 } }));
         QSignalSpy succeeded(library, &ClassroomLayoutManager::orbethRequestSuccess);
         library->refreshClassroomList();
         library->refreshClassroomList();

@@ -32,7 +32,10 @@ private slots:
             QTest::newRow(good) << QString(good) << true;
         for (const char* bad :
             { "http://127.0.0.1", "127.0.0.1/api", "127.0.0 .1", "256.1.1.1", "1.2.3", "::1", "[::1",
-                "[not:v6]", "-pod", "pod_7", "127.0.0.1:0", "127.0.0.1:70000", "127.0.0.1:", "a:b:c" })
+                "[not:v6]", "-pod", "pod_7", "127.0.0.1:0", "127.0.0.1:70000", "127.0.0.1:", "a:b:c",
+                // What a stored room may hold to reach other paths or send credentials.
+                "127.0.0.1:9/test/id#", "127.0.0.1:9?x=1", "127.0.0.1:9#top", "user:pass@127.0.0.1:9",
+                "user@127.0.0.1", "127.0.0.1:9\r\nX-Injected: 1", "127.0.0.1%2f..%2fapi" })
             QTest::newRow(bad) << QString(bad) << false;
     }
     void form()

@@ -443,6 +443,56 @@ private slots:
         QVERIFY(app.simulator.clearFaults());
     }
 
+    // A stored address that the block dialogs would refuse reaches no pod, however it is called;
+    // the room's other blocks route as ever.
+    void refusedStoredAddressesSendNothing()
+    {
+        const QString path = app.simulator.podAddress(1) + "/test/id#";
+        const QString credentials = "user:pass@" + app.simulator.podAddress(2);
+        ClassroomLayoutModel room;
+        room.setClassroomName("Refused Addresses");
+        for (const QString& address : { app.simulator.podAddress(0), path, app.simulator.podAddress(3) })
+            room.routableBlock(room.addTeamBlock(100, 100, "Display"))->setDisplayAddress(address);
+        room.addPrimaryDisplay(400, 600);
+        room.primaryDisplay()->setDisplayAddress(credentials);
+        const QString roomId = app.createClassroom(room.toJson());
+        QVERIFY(app.refreshLibrary());
+        ClassroomLayoutModel* stored
+            = Globals::getInstance().classroomLayoutManager()->classroomLayout(roomId);
+        TeamBlock* refused = stored->teamBlocks()[1];
+        QCOMPARE(refused->addressProblem(), QString("The stored pod address is not valid"));
+        QCOMPARE(stored->primaryDisplay()->addressProblem(), refused->addressProblem());
+        QVERIFY(stored->teamBlocks()[0]->isAddressValid());
+
+        QVERIFY(app.simulator.clearRequests());
+        const int logStart = LogFile::messages().size();
+        RoutingSession guarded;
+        guarded.startSession(roomId, true, false);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            stored->teamBlocks()[0]->isConnected() && stored->teamBlocks()[2]->isConnected(), 10000);
+        guarded.addRouteLine(1, 0);
+        guarded.addRouteLine(-1, 0);
+        guarded.addRouteLine(2, 0);
+        QCOMPARE(guarded.routingLinesModel().size(), 1);
+        guarded.showOverlay("Hello", false);
+        guarded.toggleRoutingBanners();
+        guarded.verifyScreenkeyOnPods("ABCD");
+        guarded.removeAllRoutes(true, false);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            app.simulator.podState(3)["overlayText"].toString(), QString("Hello"), 10000);
+        guarded.endSession();
+        QTRY_VERIFY(!Globals::getInstance().networkManager()->isBlocking());
+        QVERIFY(!refused->isConnected() && !stored->primaryDisplay()->isConnected());
+        QCOMPARE(podRequests(1).size(), 0);
+        QCOMPARE(podRequests(2).size(), 0);
+
+        // Named when the room was read, never again, and without the password.
+        QVERIFY(LogFile::messages().mid(logStart).filter("pod address refused").isEmpty());
+        QVERIFY(
+            !LogFile::messages().filter(QString("address=[%1]").arg(app.simulator.podAddress(2))).isEmpty());
+        QVERIFY(LogFile::messages().filter("user:pass").isEmpty());
+    }
+
     void screenKeys()
     {
         openSession();
