@@ -10,7 +10,9 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QElapsedTimer>
 #include <QJsonObject>
+#include <QTimer>
 #include <optional>
 
 namespace {
@@ -22,14 +24,15 @@ NetworkManager* network()
 
 constexpr int stagingBlockIndex = -97;
 
+// Rooms are built a slice of the event loop at a time, so that a long list never holds the interface.
+constexpr int storingSliceMs = 20;
+
 // The rooms of a list reply; nothing when the reply is not a JSON array of objects, which is a
 // broken reply rather than an empty library.
-std::optional<QJsonArray> readRoomList(const QByteArray& body)
+std::optional<QJsonArray> readRoomList(const QJsonDocument& document)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(body, &error);
-    if (error.error != QJsonParseError::NoError) {
-        LOG_WARNING("Classroom list is not JSON: {} at offset {}", error.errorString(), error.offset);
+    if (document.isNull()) {
+        LOG_WARNING("Classroom list is not JSON");
         return std::nullopt;
     }
     if (!document.isArray()) {
@@ -109,16 +112,34 @@ ClassroomLayoutModel* ClassroomLayoutManager::store(const QJsonObject& document)
     return layout;
 }
 
-bool ClassroomLayoutManager::readClassroomList(const QByteArray& body)
+bool ClassroomLayoutManager::readClassroomList(const QJsonDocument& document)
 {
-    const std::optional<QJsonArray> rooms = readRoomList(body);
+    const std::optional<QJsonArray> rooms = readRoomList(document);
     if (!rooms)
         return false;
-    for (const QJsonValue& element : *rooms) {
-        if (ClassroomLayoutModel* layout = store(element.toObject()))
+    storeRooms(*rooms, 0, clearCount);
+    return true;
+}
+
+void ClassroomLayoutManager::storeRooms(const QJsonArray& rooms, int from, int cleared)
+{
+    if (cleared != clearCount)
+        return; // signed out or refreshed again meanwhile
+    QElapsedTimer slice;
+    slice.start();
+    int next = from;
+    while (next < rooms.size() && slice.elapsed() < storingSliceMs) {
+        if (ClassroomLayoutModel* layout = store(rooms[next++].toObject()))
             layout->decodeAudioSources();
     }
-    return true;
+    if (next < rooms.size()) {
+        QTimer::singleShot(0, this, [this, rooms, next, cleared] { storeRooms(rooms, next, cleared); });
+        return;
+    }
+    setFailureText({});
+    Globals::getInstance().sessionStatistics()->orbethClassrooms(true, library.size());
+    emit classroomsChanged();
+    emit orbethRequestSuccess();
 }
 
 void ClassroomLayoutManager::setFailureText(const QString& text)
@@ -134,21 +155,15 @@ void ClassroomLayoutManager::refreshClassroomList()
         network()->orbethGetClassrooms(), this, [this, cleared = clearCount](const HttpResponse& response) {
             if (cleared != clearCount)
                 return; // signed out or refreshed again meanwhile
-            SessionStatistics* statistics = Globals::getInstance().sessionStatistics();
             const bool answered = response.httpCode == 200 && response.error == 0;
             if (!answered)
                 LOG_WARNING("Orbeth call to fetch classrooms failed (httpCode {}, error {})",
                     response.httpCode, response.error);
-            if (!answered || !readClassroomList(response.data)) {
-                statistics->orbethClassrooms(false, 0);
+            if (!answered || !readClassroomList(response.json)) {
+                Globals::getInstance().sessionStatistics()->orbethClassrooms(false, 0);
                 setFailureText(answered ? tr("The classroom list could not be read") : QString());
                 emit orbethRequestFailure();
-                return;
             }
-            setFailureText({});
-            statistics->orbethClassrooms(true, library.size());
-            emit classroomsChanged();
-            emit orbethRequestSuccess();
         });
 }
 
@@ -191,7 +206,7 @@ void ClassroomLayoutManager::postClassroom(const QJsonObject& document, Origin o
             LOG_ERROR("API call failed!");
             return;
         }
-        ClassroomLayoutModel* layout = store(QJsonDocument::fromJson(response.data).object());
+        ClassroomLayoutModel* layout = store(response.json.object());
         if (!layout)
             return;
         // A copy shows the same audio sources as its original.

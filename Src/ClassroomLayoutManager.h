@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMap>
 #include <QObject>
 
@@ -20,9 +22,10 @@ public:
     QList<QObject*> classroomsModel() const;
     QString failureText() const { return m_failureText; }
     void clearClassroomsList();
-    // Adds the rooms of a list reply to the library; false, adding nothing, when the reply is not
-    // a JSON array of objects, which is a broken reply rather than an empty library.
-    bool readClassroomList(const QByteArray& body);
+    // Adds the rooms of a list reply to the library, announcing success once all are in; false,
+    // adding nothing, when the reply is not a JSON array of objects, which is a broken reply
+    // rather than an empty library.
+    bool readClassroomList(const QJsonDocument& document);
 
     Q_INVOKABLE void refreshClassroomList();
     Q_INVOKABLE ClassroomLayoutModel* classroomLayout(const QString& classroomId) const;
@@ -48,6 +51,7 @@ private:
     // Stores a parsed classroom, replacing any earlier one of the same id; null when unreadable.
     ClassroomLayoutModel* store(const QJsonObject& document);
     void setFailureText(const QString& text);
+    void storeRooms(const QJsonArray& rooms, int from, int cleared);
 
     QMap<QString, ClassroomLayoutModel*> library;
     int clearCount = 0; // a download answered after the library was cleared again is stale

@@ -52,6 +52,13 @@ QString unreachedServiceReason(const HttpResponse& response)
         "There was a problem logging in.\nPlease check your network connection and try again.");
 }
 
+// A failed answer's body, as much of it as a log line needs.
+QString excerpt(const QByteArray& body)
+{
+    constexpr int longest = 200;
+    return QString::fromUtf8(body.left(longest)) + (body.size() > longest ? "…" : "");
+}
+
 // The service refuses a wrong password with 403; anything else means it could not be asked.
 bool passwordRefused(const HttpResponse& response)
 {
@@ -241,7 +248,7 @@ void StateManager::performLogin(const QString& user, const QString& password, bo
                 return;
             }
             LOG_ERROR("Login failure: httpCode=[{}] data=[{}]", response.httpCode,
-                QString::fromUtf8(response.data));
+                excerpt(response.data));
             emit loginFailure(signInFailureReason(response));
         });
 }
@@ -279,7 +286,7 @@ void StateManager::queryScreenkeyFeature()
             return; // signed out meanwhile
         if (response.httpCode != 200 || response.error != 0)
             LOG_ERROR("Failed to determine if screen key is enabled!");
-        m_isScreenkeyEnabled = QString::fromUtf8(response.data).toLower() == "true";
+        m_isScreenkeyEnabled = response.data.compare("true", Qt::CaseInsensitive) == 0;
         emit isScreenkeyEnabledChanged();
     });
 }
@@ -293,7 +300,7 @@ void StateManager::performTestLogout(const QString& password)
             return;
         }
         LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode,
-            QString::fromUtf8(response.data));
+            excerpt(response.data));
         emit testLogoutFailure(passwordRefused(response) ? QString() : unreachedServiceReason(response));
     });
 }
@@ -306,7 +313,7 @@ void StateManager::performReSignIn(const QString& password)
             return; // signed out meanwhile
         if (response.httpCode != 200) {
             LOG_ERROR("Sign-in again failure: httpCode=[{}] data=[{}]", response.httpCode,
-                QString::fromUtf8(response.data));
+                excerpt(response.data));
             emit reSignInFailure(signInFailureReason(response));
             return;
         }

@@ -45,7 +45,7 @@ if ! grep -qx 'TRELLION_BUILD_BENCH:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null
         "${launcher[@]}" >/dev/null
 fi
 TRELLION_BUILD_DIR="$build" build_trellion request_engine_bench layout_model_bench routing_session_bench \
-    bare_open_bench pod_health_bench interface_bench
+    bare_open_bench pod_health_bench interface_bench HostilePeerTest
 
 logs="$build/bench-logs"
 rm -rf "$logs"
@@ -89,6 +89,9 @@ done
 # number apart from the UI tests' keeps it off their X servers.
 run_bench interface 1 $(((2 + 3 * runs) * 70 + 300 * runs)) \
     xvfb-run -a -n 150 -s "-screen 0 2100x1000x24" "$bin/interface_bench" --runs "$runs"
+# The fault run prints what each hostile input cost the app.
+run_bench hostile_peers 1 300 env TRELLION_PRINT_FIGURES=1 QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
+    "$build/tests/Faults/HostilePeerTest"
 
 elapsed=$((SECONDS - started))
 python3 "$root/scripts/lib/bench_report.py" --logs "$logs" --seconds "$elapsed" --output "$root/BENCHMARKS.md"

@@ -297,6 +297,26 @@ def pod_health_section(report, results):
                   "Checks per pod and minute", "Goal", ""], rows)
 
 
+def hostile_peers_section(report, result):
+    report.add("## Hostile peers", "",
+               "The fault run `tests/Faults/HostilePeerTest` (label `faults`): one pod of a five-display room, or "
+               "the cloud service, answers each input below; the well-behaved room is the anchor. The longest "
+               "the GUI thread went without returning to its event loop, as wall time and as the thread's own CPU "
+               "time (what the app itself spent; the wall time also counts a busy machine's scheduling), and "
+               "the most resident memory gained while it ran.", "")
+    anchor = "well-behaved room"
+    order = [anchor] + sorted(name for name in result if name != anchor)
+    rows = []
+    for name in order:
+        figures = result[name]
+        rows.append([name, f"{figures['worstStallMs']:.0f} ms", f"{figures['worstBusyMs']:.1f} ms",
+                     *report.verdict(f"GUI thread busy at once, {name}, ms", figures["worstBusyMs"], 250),
+                     f"{figures['peakGrowthMiB']:.1f} MiB",
+                     *report.verdict(f"memory gained, {name}, MiB", figures["peakGrowthMiB"], 200)])
+    report.table(["Input", "Worst stall (wall)", "Worst stall (GUI thread busy)", "Goal", "",
+                  "Peak memory gained", "Goal", ""], rows)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--logs", type=Path, required=True)
@@ -313,6 +333,7 @@ def main():
     routing_section(report, read_results(arguments.logs, "routing_session"))
     pod_health_section(report, read_results(arguments.logs, "pod_health"))
     interface_section(report, read_results(arguments.logs, "interface")[0])
+    hostile_peers_section(report, read_results(arguments.logs, "hostile_peers")[0])
 
     missed = [(figure, value, goal) for figure, value, goal in report.goals if value > goal]
     header = [

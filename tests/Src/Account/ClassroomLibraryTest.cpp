@@ -140,7 +140,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(QString, logged);
         library->clearClassroomsList();
-        QVERIFY(!library->readClassroomList(body));
+        QVERIFY(!library->readClassroomList(QJsonDocument::fromJson(body)));
         QVERIFY(names().isEmpty());
         QVERIFY(LogFile::messages().last().startsWith(logged));
     }
@@ -156,7 +156,7 @@ private slots:
         library->clearClassroomsList();
         const QJsonArray rooms { hostile("non-string-id.json"), hostile("object-id.json"),
             QJsonObject { { "id", QJsonValue::Null }, { "name", "Null Id" } } };
-        QVERIFY(library->readClassroomList(QJsonDocument(rooms).toJson()));
+        QVERIFY(library->readClassroomList(QJsonDocument(rooms)));
         QCOMPARE(names().size(), 3);
 
         LayoutEditingSession session;
@@ -187,7 +187,7 @@ private slots:
         QJsonObject big = room("Arena");
         big.insert("id", "arena");
         big.insert("teamblocks", blocks);
-        QVERIFY(library->readClassroomList(QJsonDocument(QJsonArray { big }).toJson()));
+        QVERIFY(library->readClassroomList(QJsonDocument(QJsonArray { big })));
         QVERIFY(!library->classroomLayout("arena")->loadProblem().isEmpty());
 
         LayoutEditingSession editing;
