@@ -219,6 +219,10 @@ void CurlReply::finishTransfer(CURLcode result)
         fail(OperationCanceledError, refusal);
     } else if (result != CURLE_OK)
         fail(errorForTransfer(result), QString::fromLatin1(curlError));
+    else if (!attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+        // No final status line and header block that read as such: not an HTTP answer, as Qt's
+        // path takes it too.
+        fail(RemoteHostClosedError, tr("Not an HTTP answer"));
     else if (status >= 400)
         fail(errorForStatus(status),
             tr("Error transferring %1 - server replied: %2")

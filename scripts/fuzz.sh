@@ -28,7 +28,7 @@ esac
 
 declare -A seeds_of
 known=()
-while read -r name _ seeds; do
+while read -r name _ seeds _; do
     [[ -z $name || $name == \#* ]] && continue
     known+=("$name")
     seeds_of[$name]=$seeds
