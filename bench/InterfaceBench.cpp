@@ -341,15 +341,21 @@ QJsonObject animateAllRoutes(RoutingScreen& screen, WindowDriver& ui)
     return frames.finish();
 }
 
-int runRoutingChild()
+// Signed in as an editor, with the benchmark's classroom in the library.
+bool startWithClassroom(AppFixture& app)
 {
-    AppFixture app({ "--pods", QString::number(blockCount + 1), "--latency-ms", "2" });
     if (!app.start() || !app.signInAsEditor()) {
         std::fprintf(
             stderr, "could not start the app against the simulator: %s\n", qPrintable(app.errorString()));
-        return 1;
+        return false;
     }
-    if (createClassroom(app).isEmpty() || !app.refreshLibrary())
+    return !createClassroom(app).isEmpty() && app.refreshLibrary();
+}
+
+int runRoutingChild()
+{
+    AppFixture app({ "--pods", QString::number(blockCount + 1), "--latency-ms", "2" });
+    if (!startWithClassroom(app))
         return 1;
     WindowDriver ui;
     RoutingScreen screen(ui);
@@ -377,12 +383,7 @@ int runRoutingChild()
 int runEditorChild()
 {
     AppFixture app({ "--pods", QString::number(blockCount + 1), "--latency-ms", "2" });
-    if (!app.start() || !app.signInAsEditor()) {
-        std::fprintf(
-            stderr, "could not start the app against the simulator: %s\n", qPrintable(app.errorString()));
-        return 1;
-    }
-    if (createClassroom(app).isEmpty() || !app.refreshLibrary())
+    if (!startWithClassroom(app))
         return 1;
     WindowDriver ui;
     if (!ui.isReady() || !ui.waitForText(classroomName, WindowDriver::Match::Exact, answerTimeoutMs)
