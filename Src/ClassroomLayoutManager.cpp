@@ -8,9 +8,9 @@
 #include "SessionStatistics.h"
 #include "TeamBlock.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QTimer>
 #include <optional>

@@ -164,7 +164,8 @@ size_t CurlReply::onBody(char* data, size_t size, size_t count, void* self)
 {
     auto* reply = static_cast<CurlReply*>(self);
     if (reply->limit > 0) {
-        reply->refusal = ReplyLimits::refusalOfSize(reply->received.size() + qint64(size * count), reply->limit);
+        reply->refusal
+            = ReplyLimits::refusalOfSize(reply->received.size() + qint64(size * count), reply->limit);
         if (!reply->refusal.isEmpty())
             return 0;
     }

@@ -56,7 +56,8 @@ NetworkManager::NetworkManager(QObject* parent)
     connect(accessManager, &QNetworkAccessManager::sslErrors, this, &NetworkManager::logRefusedCertificate);
     connect(deadlines, &ReplyDeadlines::expired, this, [](QNetworkReply* reply) {
         const auto* request = reply->property(requestProperty).value<HttpRequest*>();
-        LOG_WARNING("Timing out request: request=[{}]", request ? request->toString() : reply->url().toString());
+        LOG_WARNING(
+            "Timing out request: request=[{}]", request ? request->toString() : reply->url().toString());
         reply->abort();
     });
     connect(snapshots, &SnapshotFetcher::arrived, this, &NetworkManager::storeSnapshot);

@@ -58,7 +58,6 @@ void ReplyLimits::enforce(QNetworkReply* reply)
                 refuse(refusalOfHeader(name, reply->rawHeader(name), limit));
         }
     });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [limit, refuse](qint64 received, qint64) {
-        refuse(refusalOfSize(received, limit));
-    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+        [limit, refuse](qint64 received, qint64) { refuse(refusalOfSize(received, limit)); });
 }

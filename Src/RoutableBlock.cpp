@@ -4,8 +4,8 @@
 #include "Layout.h"
 #include "Logger.h"
 #include "NetworkManager.h"
-#include "PodReplies.h"
 #include "PodAddressCheck.h"
+#include "PodReplies.h"
 #include "RouteLine.h"
 
 #include <QUuid>

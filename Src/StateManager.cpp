@@ -247,8 +247,7 @@ void StateManager::performLogin(const QString& user, const QString& password, bo
                 parseAccessToken(user, token);
                 return;
             }
-            LOG_ERROR("Login failure: httpCode=[{}] data=[{}]", response.httpCode,
-                excerpt(response.data));
+            LOG_ERROR("Login failure: httpCode=[{}] data=[{}]", response.httpCode, excerpt(response.data));
             emit loginFailure(signInFailureReason(response));
         });
 }
@@ -299,8 +298,7 @@ void StateManager::performTestLogout(const QString& password)
             emit testLogoutSuccess();
             return;
         }
-        LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode,
-            excerpt(response.data));
+        LOG_ERROR("Test Logout failure: httpCode=[{}] data=[{}]", response.httpCode, excerpt(response.data));
         emit testLogoutFailure(passwordRefused(response) ? QString() : unreachedServiceReason(response));
     });
 }
@@ -312,8 +310,8 @@ void StateManager::performReSignIn(const QString& password)
         if (m_userName.isEmpty())
             return; // signed out meanwhile
         if (response.httpCode != 200) {
-            LOG_ERROR("Sign-in again failure: httpCode=[{}] data=[{}]", response.httpCode,
-                excerpt(response.data));
+            LOG_ERROR(
+                "Sign-in again failure: httpCode=[{}] data=[{}]", response.httpCode, excerpt(response.data));
             emit reSignInFailure(signInFailureReason(response));
             return;
         }

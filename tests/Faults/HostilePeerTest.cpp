@@ -101,7 +101,8 @@ class HostilePeerTest : public QObject {
     RoutableBlock* block(int pod) const
     {
         ClassroomLayoutModel* layout = session->currentLayout();
-        return pod == tables ? static_cast<RoutableBlock*>(layout->primaryDisplay()) : layout->routableBlock(pod);
+        return pod == tables ? static_cast<RoutableBlock*>(layout->primaryDisplay())
+                             : layout->routableBlock(pod);
     }
     bool othersConnected() const
     {
@@ -124,7 +125,8 @@ class HostilePeerTest : public QObject {
     {
         const QStringList log = LogFile::messages().mid(linesBefore);
         for (const QString& fragment : logged)
-            QVERIFY2(std::any_of(log.begin(), log.end(), [&](const QString& line) { return line.contains(fragment); }),
+            QVERIFY2(std::any_of(log.begin(), log.end(),
+                         [&](const QString& line) { return line.contains(fragment); }),
                 qPrintable("not logged: " + fragment));
         figures.insert(tag,
             QJsonObject { { "worstStallMs", watch.worstWallMs }, { "worstBusyMs", watch.worstCpuMs },
@@ -155,8 +157,8 @@ class HostilePeerTest : public QObject {
 
     void library()
     {
-        QSignalSpy failed(Globals::getInstance().classroomLayoutManager(),
-            &ClassroomLayoutManager::orbethRequestFailure);
+        QSignalSpy failed(
+            Globals::getInstance().classroomLayoutManager(), &ClassroomLayoutManager::orbethRequestFailure);
         QVERIFY(!app.refreshLibrary());
         QCOMPARE(failed.count(), 1);
     }
@@ -199,15 +201,14 @@ private slots:
         QTest::newRow("gzip bomb for a version")
             << QJsonObject { { "target", pod }, { "path", api + "/version" }, { "action", "gzipBomb" } }
             << Step::OpenRoom << "Reply refused: encoded as [gzip], which was not asked for";
-        QTest::newRow("endless configure answer")
-            << QJsonObject { { "target", pod }, { "method", "PATCH" }, { "path", api }, { "action", "endless" } }
-            << Step::OpenRoom << podLimit;
-        QTest::newRow("10 GB announced") << QJsonObject { { "target", pod }, { "action", "hugeLength" } }
-                                         << Step::OpenRoom << podLimit;
-        QTest::newRow("redirected connect")
-            << QJsonObject { { "target", pod }, { "method", "POST" }, { "path", api + "/connections" },
-                   { "action", "redirect" } }
-            << Step::Route << "Connect failed. Timing out.";
+        QTest::newRow("endless configure answer") << QJsonObject { { "target", pod }, { "method", "PATCH" },
+            { "path", api }, { "action", "endless" } }
+                                                  << Step::OpenRoom << podLimit;
+        QTest::newRow("10 GB announced")
+            << QJsonObject { { "target", pod }, { "action", "hugeLength" } } << Step::OpenRoom << podLimit;
+        QTest::newRow("redirected connect") << QJsonObject { { "target", pod }, { "method", "POST" },
+            { "path", api + "/connections" }, { "action", "redirect" } }
+                                            << Step::Route << "Connect failed. Timing out.";
         QTest::newRow("20000x20000 picture")
             << QJsonObject { { "target", pod }, { "path", snapshots }, { "action", "hugeImage" } }
             << Step::Snapshot << "Snapshot refused: declared size 20000x20000";
@@ -217,10 +218,9 @@ private slots:
         QTest::newRow("endless picture")
             << QJsonObject { { "target", pod }, { "path", snapshots }, { "action", "endless" } }
             << Step::Snapshot << "Reply refused: larger than 8388608 bytes";
-        QTest::newRow("endless room list")
-            << QJsonObject { { "target", "cloud" }, { "method", "GET" }, { "path", "/trellion/api/rooms" },
-                   { "action", "endless" } }
-            << Step::Library << "Reply refused: larger than 67108864 bytes";
+        QTest::newRow("endless room list") << QJsonObject { { "target", "cloud" }, { "method", "GET" },
+            { "path", "/trellion/api/rooms" }, { "action", "endless" } }
+                                           << Step::Library << "Reply refused: larger than 67108864 bytes";
     }
 
     void refusedAndContained()
@@ -252,7 +252,8 @@ private slots:
             return;
         if (step != Step::Library && step != Step::Snapshot)
             route(1, 2); // the rest of the room works on
-        verifyContained(watch, QTest::currentDataTag(), linesBefore, logged.isEmpty() ? QStringList() : QStringList { logged });
+        verifyContained(watch, QTest::currentDataTag(), linesBefore,
+            logged.isEmpty() ? QStringList() : QStringList { logged });
     }
 
     // Rooms that other tools wrote, or an attacker: the library reads them all at once, and each
@@ -260,11 +261,13 @@ private slots:
     void hostileRoomsAreReadAndOpenedSafely()
     {
         QJsonArray rooms;
-        for (const char* name : { "huge-numbers", "bad-address", "non-string-id", "object-id", "unknown-keys" }) {
+        for (const char* name :
+            { "huge-numbers", "bad-address", "non-string-id", "object-id", "unknown-keys" }) {
             QFile file(QString(HOSTILE_ROOMS_DIR "/%1.json").arg(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
             // The one well-formed address stands for a pod that answers.
-            rooms.append(QJsonDocument::fromJson(file.readAll().replace("127.0.0.1:9\"", "{pod:1}\"")).object());
+            rooms.append(
+                QJsonDocument::fromJson(file.readAll().replace("127.0.0.1:9\"", "{pod:1}\"")).object());
         }
         rooms.append(QJsonObject { { "id", "../user_messages/msg0001" }, { "name", "Climbing Id" } });
         QJsonArray crowd;
@@ -286,8 +289,9 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(isIdle(), 20000);
         verifyContained(watch, "hostile rooms", linesBefore,
-            { "stored numbers out of range were brought into it", "pod address refused, nothing is sent to it",
-                "its stored id is not a string", "more than 1000 team blocks" });
+            { "stored numbers out of range were brought into it",
+                "pod address refused, nothing is sent to it", "its stored id is not a string",
+                "more than 1000 team blocks" });
     }
 };
 

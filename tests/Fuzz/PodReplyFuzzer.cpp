@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             loop.quit();
         });
     loop.exec();
-    if (response.data.size() > ReplyLimits::podCallBytes || (response.httpCode == 0 && !response.data.isEmpty()))
+    if (response.data.size() > ReplyLimits::podCallBytes
+        || (response.httpCode == 0 && !response.data.isEmpty()))
         std::abort();
     PodReplies::apiVersion(response.data);
     PodReplies::connectionGuid(response.data);

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QSize& shown : { QSize(), QSize(320, 180) }) {
         QString refusal;
         const QImage image = SnapshotFetcher::decode(bytes, shown, &refusal);
-        const int side = shown.isValid() ? std::max(shown.width(), shown.height()) : SnapshotFetcher::longestSide;
+        const int side
+            = shown.isValid() ? std::max(shown.width(), shown.height()) : SnapshotFetcher::longestSide;
         if (image.isNull() == refusal.isEmpty() || image.width() > side || image.height() > side)
             std::abort();
     }

@@ -184,10 +184,13 @@ private slots:
                                   << "Login failure: Token missing parts: size=[1]";
         QTest::newRow("empty") << QString() << false << false
                                << "Login failure: Token missing parts: size=[1]";
-        QTest::newRow("bad base64") << QString("a.!!!!.c") << false << false << "Login failure: Token refused: length=[8]";
-        QTest::newRow("array payload")
-            << QString("a." + QJsonDocument(QJsonArray { both }).toJson().toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals) + ".c") << false << false
-            << missingRead;
+        QTest::newRow("bad base64") << QString("a.!!!!.c") << false << false
+                                    << "Login failure: Token refused: length=[8]";
+        QTest::newRow("array payload") << QString("a."
+            + QJsonDocument(QJsonArray { both })
+                  .toJson()
+                  .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals)
+            + ".c") << false << false << missingRead;
     }
 
     void tokenForms()

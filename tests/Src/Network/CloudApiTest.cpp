@@ -180,8 +180,9 @@ private slots:
         QFETCH(QString, id);
         QFETCH(QString, target);
         auto manager = signedIn();
-        for (const auto& call : { std::function<HttpRequest*()>([&] { return manager->orbethDeleteClassroom(id); }),
-                 std::function<HttpRequest*()>([&] { return manager->orbethPutOverlayMessage(id, "{}"); }) }) {
+        for (const auto& call :
+            { std::function<HttpRequest*()>([&] { return manager->orbethDeleteClassroom(id); }),
+                std::function<HttpRequest*()>([&] { return manager->orbethPutOverlayMessage(id, "{}"); }) }) {
             if (target.isEmpty()) {
                 const int before = cloud.requestCount();
                 QVERIFY(!call());

@@ -190,17 +190,18 @@ private slots:
         QTest::addColumn<QByteArray>("headers");
         QTest::addColumn<bool>("accepted");
         const qint64 limit = ReplyLimits::podCallBytes;
-        const QByteArray gzipped = "\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\x03\x00\x00\x00\x00\x00\x00\x00\x00\x00";
+        const QByteArray gzipped
+            = "\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\x03\x00\x00\x00\x00\x00\x00\x00\x00\x00";
         for (const bool curl : { true, false }) {
             const char* path = curl ? "curl" : "Qt";
-            QTest::addRow("%s: at the limit", path) << curl << QByteArray(limit, ' ') << qint64(-1) << QByteArray()
-                                                    << true;
-            QTest::addRow("%s: a byte over", path) << curl << QByteArray(limit + 1, ' ') << qint64(-1)
-                                                   << QByteArray() << false;
-            QTest::addRow("%s: 10 GB announced", path) << curl << QByteArray("{}") << (qint64(10) << 30)
-                                                       << QByteArray() << false;
-            QTest::addRow("%s: gzip, unasked", path) << curl << gzipped << qint64(-1)
-                                                     << QByteArray("Content-Encoding: gzip\r\n") << false;
+            QTest::addRow("%s: at the limit", path)
+                << curl << QByteArray(limit, ' ') << qint64(-1) << QByteArray() << true;
+            QTest::addRow("%s: a byte over", path)
+                << curl << QByteArray(limit + 1, ' ') << qint64(-1) << QByteArray() << false;
+            QTest::addRow("%s: 10 GB announced", path)
+                << curl << QByteArray("{}") << (qint64(10) << 30) << QByteArray() << false;
+            QTest::addRow("%s: gzip, unasked", path)
+                << curl << gzipped << qint64(-1) << QByteArray("Content-Encoding: gzip\r\n") << false;
             QTest::addRow("%s: identity", path) << curl << QByteArray("{}") << qint64(-1)
                                                 << QByteArray("Content-Encoding: identity\r\n") << true;
         }

@@ -1,8 +1,8 @@
 #include "SnapshotFetcher.h"
 
 #include "Globals.h"
-#include "LoopbackServer.h"
 #include "LookinImage.h"
+#include "LoopbackServer.h"
 #include "NetworkManager.h"
 
 #include <QBuffer>
@@ -46,7 +46,8 @@ private slots:
         QTest::addColumn<QSize>("shown");
         QTest::addColumn<QSize>("decoded"); // invalid: refused
         QTest::newRow("as sent") << picture({ 64, 36 }, "JPG") << QSize() << QSize(64, 36);
-        QTest::newRow("scaled to the view") << picture({ 800, 600 }, "JPG") << QSize(400, 400) << QSize(400, 300);
+        QTest::newRow("scaled to the view")
+            << picture({ 800, 600 }, "JPG") << QSize(400, 400) << QSize(400, 300);
         QTest::newRow("never enlarged") << picture({ 64, 36 }, "PNG") << QSize(1920, 1080) << QSize(64, 36);
         QTest::newRow("20000 a side declared") << jpegClaiming(20000) << QSize(1920, 1080) << QSize();
         QTest::newRow("4097 a side declared") << jpegClaiming(4097) << QSize() << QSize();
