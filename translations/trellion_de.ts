@@ -244,6 +244,10 @@ sodass sie in etwa der Aufteilung des Raums entsprechen.</translation>
         <source>Operation canceled</source>
         <translation>Vorgang abgebrochen</translation>
     </message>
+    <message>
+        <source>Not an HTTP answer</source>
+        <translation>Keine HTTP-Antwort</translation>
+    </message>
 </context>
 <context>
     <name>DeleteClassroomDialog</name>

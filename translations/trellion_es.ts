@@ -244,6 +244,10 @@ para que se parezcan a la distribución del espacio.</translation>
         <source>Operation canceled</source>
         <translation>Operación cancelada</translation>
     </message>
+    <message>
+        <source>Not an HTTP answer</source>
+        <translation>No es una respuesta HTTP</translation>
+    </message>
 </context>
 <context>
     <name>DeleteClassroomDialog</name>
