@@ -6,7 +6,6 @@
 #include "NetworkManager.h"
 #include "RouteLine.h"
 #include "RoutingSession.h"
-#include "TeamBlock.h"
 
 #include <QElapsedTimer>
 #include <QFile>
